@@ -1,0 +1,153 @@
+#include "marlowinds_lib/math/RotationMatrix.h"
+
+#include "marlowinds_lib/math/MVTools.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace marlowinds_lib {
+namespace math {
+
+namespace {
+constexpr double ANGLE_EXTRACTION_EPSILON = 1e-5;
+
+double component(const Vector3<double>& v, int index) {
+    switch (index) {
+    case 0:
+        return v.x;
+    case 1:
+        return v.y;
+    default:
+        return v.z;
+    }
+}
+} // namespace
+
+RotationMatrix::RotationMatrix(const Vector3<double>& axis, double angle) {
+    Vector3<double> unit = axis;
+    const double length = axis.norm();
+    if (length != 0.0) {
+        unit = axis / length;
+    }
+    const double s = std::sin(angle);
+    const double k = std::cos(angle);
+    const double t = 1.0 - k;
+    const double x = unit.x;
+    const double y = unit.y;
+    const double z = unit.z;
+    c0 = {x * x * t + k, x * y * t + z * s, x * z * t - y * s};
+    c1 = {x * y * t - z * s, y * y * t + k, y * z * t + x * s};
+    c2 = {x * z * t + y * s, y * z * t - x * s, z * z * t + k};
+}
+
+RotationMatrix::RotationMatrix(const Vector3<double>& rotationVector)
+    : RotationMatrix(rotationVector, rotationVector.norm()) {}
+
+RotationMatrix::RotationMatrix(double a, double b, double c) {
+    const double sa = std::sin(a), ca = std::cos(a);
+    const double sb = std::sin(b), cb = std::cos(b);
+    const double sc = std::sin(c), cc = std::cos(c);
+    c0 = {cb * cc, sa * sb * cc - ca * sc, ca * sb * cc + sa * sc};
+    c1 = {cb * sc, ca * cc + sa * sb * sc, ca * sb * sc - sa * cc};
+    c2 = {-sb, sa * cb, ca * cb};
+}
+
+const Vector3<double>& RotationMatrix::column(int index) const {
+    switch (index) {
+    case 0:
+        return c0;
+    case 1:
+        return c1;
+    default:
+        return c2;
+    }
+}
+
+double RotationMatrix::at(int row, int columnIndex) const { return component(column(columnIndex), row); }
+
+RotationMatrix RotationMatrix::transpose() const {
+    return {{c0.x, c1.x, c2.x}, {c0.y, c1.y, c2.y}, {c0.z, c1.z, c2.z}};
+}
+
+RotationMatrix& RotationMatrix::rotateX(double angle) {
+    const double s = std::sin(angle);
+    const double k = std::cos(angle);
+    const Vector3<double> oldC1 = c1;
+    c1 = oldC1 * k + c2 * s;
+    c2 = oldC1 * -s + c2 * k;
+    return *this;
+}
+
+RotationMatrix& RotationMatrix::rotateY(double angle) {
+    const double s = std::sin(angle);
+    const double k = std::cos(angle);
+    const Vector3<double> oldC0 = c0;
+    c0 = oldC0 * k - c2 * s;
+    c2 = oldC0 * s + c2 * k;
+    return *this;
+}
+
+RotationMatrix& RotationMatrix::rotateZ(double angle) {
+    const double s = std::sin(angle);
+    const double k = std::cos(angle);
+    const Vector3<double> oldC0 = c0;
+    c0 = oldC0 * k + c1 * s;
+    c1 = oldC0 * -s + c1 * k;
+    return *this;
+}
+
+double RotationMatrix::getXAngle() const {
+    const double r = std::sqrt(c2.y * c2.y + c2.z * c2.z);
+    if (r <= ANGLE_EXTRACTION_EPSILON) {
+        return 0.0;
+    }
+    const double angle = std::acos(c2.z / r);
+    return c2.y > 0.0 ? -angle : angle;
+}
+
+double RotationMatrix::getYAngle() const {
+    const double r = std::sqrt(c0.x * c0.x + c0.z * c0.z);
+    if (r <= ANGLE_EXTRACTION_EPSILON) {
+        return 0.0;
+    }
+    const double angle = std::acos(c0.x / r);
+    return c0.z > 0.0 ? -angle : angle;
+}
+
+double RotationMatrix::getZAngle() const {
+    const double r = std::sqrt(c0.x * c0.x + c0.y * c0.y);
+    if (r <= ANGLE_EXTRACTION_EPSILON) {
+        return 0.0;
+    }
+    const double angle = std::acos(c0.x / r);
+    return c0.y < 0.0 ? -angle : angle;
+}
+
+void RotationMatrix::getAngleAxis(Vector3<double>& axis, double& angle) const {
+    const double cosine = std::clamp((c0.x + c1.y + c2.z - 1.0) * 0.5, -1.0, 1.0);
+    angle = std::acos(cosine);
+    if (MVTools::isNearZero(angle)) {
+        axis = {1.0, 0.0, 0.0};
+        return;
+    }
+    axis = {c1.z - c2.y, c2.x - c0.z, c0.y - c1.x};
+    const double length = axis.norm();
+    if (length != 0.0) {
+        axis = axis / length;
+    }
+}
+
+Vector3<double> RotationMatrix::getAngleAxis() const {
+    const double cosine = (c0.x + c1.y + c2.z - 1.0) * 0.5;
+    if (cosine < -1.0 || cosine > 1.0) {
+        return {};
+    }
+    const double angle = std::acos(cosine);
+    if (angle == 0.0) {
+        return {};
+    }
+    return Vector3<double>{c1.z - c2.y, c2.x - c0.z, c0.y - c1.x} * (angle / (2.0 * std::sin(angle)));
+}
+
+} // namespace math
+} // namespace marlowinds_lib
