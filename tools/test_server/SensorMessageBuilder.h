@@ -1,0 +1,75 @@
+#ifndef TOOLS_TEST_SERVER_SENSORMESSAGEBUILDER_H
+#define TOOLS_TEST_SERVER_SENSORMESSAGEBUILDER_H
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tools {
+namespace test_server {
+
+/// The state of the stand-in's world, in the server's global frame (the left
+/// team's own goal at x = -15).
+struct SimulatedWorld {
+    int uniformNumber = 1;
+    bool leftSide = true;
+    double robotX = -5.0;
+    double robotY = 0.0;
+    double robotHeading = 0.0; // radians
+    double ballX = 0.0;
+    double ballY = 0.0;
+    double opponentX = 3.0;
+    double opponentY = 1.0;
+    std::string opponentTeam = "Opponents";
+    std::string playMode = "BeforeKickOff";
+    int scoreLeft = 0;
+    int scoreRight = 0;
+};
+
+/// Builds the sensor messages of a server cycle by cycle: clock, game state,
+/// gyroscope, accelerometer, the 22 joint angles (integrated from the speeds
+/// the agent commanded), foot pressure, vision every third cycle (flags, goal
+/// posts, field lines, ball, one opponent within a 120 degree view) and heard
+/// team messages, in the shape and number format the server uses.
+class SensorMessageBuilder {
+public:
+    explicit SensorMessageBuilder(const SimulatedWorld& world);
+
+    SimulatedWorld& world() { return state; }
+
+    /// The next cycle's message.
+    std::string nextMessage();
+    int getCycle() const { return cycle; }
+
+    /// Integrates one cycle of commanded joint speeds (effector order, rad/s).
+    void applyJointSpeeds(const std::array<double, 22>& speeds);
+    /// Joint angles in effector order (radians).
+    const std::array<double, 22>& getJointAngles() const { return jointAngles; }
+
+    /// Delivers a said message with the next sensor message. A direction of
+    /// nothing means the agent hears itself ("self").
+    void queueHeard(const std::string& team, const std::string& message, const double* directionDegrees);
+
+    /// The vision group for the current pose.
+    std::string visionGroup() const;
+
+private:
+    struct Heard {
+        std::string team;
+        std::string message;
+        std::string direction;
+    };
+
+    void appendPolar(std::string& out, double x, double y, double z) const;
+    bool inView(double x, double y) const;
+
+    SimulatedWorld state;
+    int cycle = 0;
+    std::array<double, 22> jointAngles{};
+    std::vector<Heard> heard;
+};
+
+} // namespace test_server
+} // namespace tools
+
+#endif
