@@ -37,23 +37,5 @@ TEST(BallTest, FinitePositionIsKept) {
     EXPECT_EQ(ball.getPosition(), Pose2D(0.5, -3.0, 2.0));
 }
 
-TEST(BallTest, GettersHandOutTheStoredPoses) {
-    Ball ball;
-    ball.getPosition().translation.x = 4.0;
-    ball.getVelocity().translation.y = -1.0;
-    ball.getLocalPosition().rotation = 0.25;
-    ball.getLocalVelocity().translation.x = 2.0;
-    EXPECT_EQ(ball.getPosition().translation.x, 4.0);
-    EXPECT_EQ(ball.getVelocity().translation.y, -1.0);
-    EXPECT_EQ(ball.getLocalPosition().rotation, 0.25);
-    EXPECT_EQ(ball.getLocalVelocity().translation.x, 2.0);
-}
-
-TEST(BallTest, AgeCountsFromLastSighting) {
-    Ball ball;
-    ball.setLastSeenTime(10.0);
-    EXPECT_DOUBLE_EQ(ball.getAge(12.5), 2.5);
-}
-
 } // namespace
 } // namespace representations

@@ -62,13 +62,6 @@ TEST(GameStateTest, TextsAreTrimmedButOtherwiseExact) {
     }
 }
 
-TEST(GameStateTest, StoresTimeAndScores) {
-    const GameState state(123.4, 2, 5, "PlayOn");
-    EXPECT_DOUBLE_EQ(state.getGameTime(), 123.4);
-    EXPECT_EQ(state.getScoreLeft(), 2);
-    EXPECT_EQ(state.getScoreRight(), 5);
-}
-
 TEST(GameStateTest, DefaultIsBeforeKickOffAtTimeZero) {
     const GameState state;
     EXPECT_EQ(state.getPlayMode(), RawPlayMode::BEFORE_KICK_OFF);

@@ -137,17 +137,6 @@ TEST(HearDataTest, DefaultHoldsNoMessage) {
     EXPECT_TRUE(data.getOpponentPositions().empty());
 }
 
-TEST(HearDataTest, ConstructorKeepsTheMessageAsHeard) {
-    const HearData data("Other", 3.5, false, -12.5, "IAAAAAACIZCmOhKi");
-    EXPECT_EQ(data.getTeam(), "Other");
-    EXPECT_DOUBLE_EQ(data.getHeardServerTime(), 3.5);
-    EXPECT_FALSE(data.isFromSelf());
-    EXPECT_DOUBLE_EQ(data.getDirection(), -12.5);
-    EXPECT_EQ(data.getMessage(), "IAAAAAACIZCmOhKi");
-    EXPECT_EQ(data.getUniformNumber(), 0);
-    EXPECT_EQ(data.getPlayerClosestToBall(), 11);
-}
-
 TEST(HearDataTest, DecodesTheRadioExample) {
     const HearData data = decoded("IAAAAAACIZCmOhKi");
     EXPECT_EQ(data.getUniformNumber(), 2);

@@ -215,12 +215,6 @@ TEST_F(NaoJointsTest, InPlaceOperationsMatchTheirCopies) {
     expectJoints((a + b) - b, a.getAsVector());
 }
 
-TEST_F(NaoJointsTest, ClearZeroesEverything) {
-    NaoJoints joints = ramp(1.0);
-    joints.clear();
-    expectJoints(joints, std::vector<double>(22, 0.0));
-}
-
 TEST_F(NaoJointsTest, InfiniteNormIgnoresTheNeck) {
     NaoJoints neckOnly;
     neckOnly.setValue(J::NECK_YAW, 2.0);

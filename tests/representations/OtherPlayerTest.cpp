@@ -16,14 +16,6 @@ TEST(OtherPlayerTest, NewPlayerIsNotRelevant) {
     EXPECT_EQ(player.getLocalVelocity(), Pose2D());
 }
 
-TEST(OtherPlayerTest, ConstructorStoresPositionAndVelocity) {
-    const OtherPlayer player(Pose2D(0.1, 1.0, 2.0), Pose2D(0.0, 0.5, -0.5));
-    EXPECT_EQ(player.getPosition(), Pose2D(0.1, 1.0, 2.0));
-    EXPECT_EQ(player.getVelocity(), Pose2D(0.0, 0.5, -0.5));
-    EXPECT_EQ(player.getLocalPosition(), Pose2D());
-    EXPECT_FALSE(player.isRelevant());
-}
-
 TEST(OtherPlayerTest, OnlyGlobalPositionMakesRelevant) {
     OtherPlayer player;
     player.setLocalPosition(Pose2D(0.0, 1.0, 1.0));
