@@ -1,0 +1,346 @@
+#include "representations/HearData.h"
+
+#include "marlowinds_lib/math/MathUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace representations {
+namespace {
+
+const std::string TEAM = "Marlowinds";
+
+/// Packs a record the way a teammate's radio writer does.
+class RecordWriter {
+public:
+    RecordWriter& number(int value, int width) {
+        for (int shift = width - 1; shift >= 0; --shift) {
+            bits.push_back(((value >> shift) & 1) != 0);
+        }
+        return *this;
+    }
+    RecordWriter& flag(bool value) {
+        bits.push_back(value);
+        return *this;
+    }
+    /// A value with at most one decimal; the sign bit covers the whole value.
+    RecordWriter& coordinate(double value) {
+        const long tenths = std::lround(std::fabs(value) * 10.0);
+        flag(value < 0.0);
+        number(static_cast<int>(tenths / 10), 4);
+        return number(static_cast<int>(tenths % 10), 4);
+    }
+    /// Bits given as text, blanks ignored: "1 0011 0101".
+    RecordWriter& raw(const std::string& text) {
+        for (const char c : text) {
+            if (c != ' ') {
+                flag(c == '1');
+            }
+        }
+        return *this;
+    }
+    RecordWriter& zerosUpTo(std::size_t size) {
+        bits.resize(size, false);
+        return *this;
+    }
+    std::string text() const {
+        static const char DIGITS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        std::string result;
+        for (std::size_t start = 0; start < bits.size(); start += 6) {
+            int value = 0;
+            for (std::size_t i = start; i < start + 6; ++i) {
+                value = value * 2 + (i < bits.size() && bits[i] ? 1 : 0);
+            }
+            result += DIGITS[value];
+        }
+        return result;
+    }
+    std::vector<bool> bits;
+};
+
+struct Opponent {
+    int id;
+    double x, y;
+    bool relevant, fallen;
+};
+
+struct FieldRecord {
+    int number;
+    double x, y;
+    bool fallen;
+    double ballX, ballY;
+    bool ballRelevant;
+    std::vector<int> roles;
+    int closest;
+
+    std::string text() const {
+        RecordWriter writer;
+        writer.number(number, 4).coordinate(x).coordinate(y).flag(fallen);
+        writer.coordinate(ballX).coordinate(ballY).flag(ballRelevant);
+        for (const int role : roles) {
+            writer.number(role, 5);
+        }
+        return writer.number(closest, 4).text();
+    }
+};
+
+std::string goalieText(double x, double y, bool fallen, const std::vector<Opponent>& opponents) {
+    RecordWriter writer;
+    writer.number(1, 4).coordinate(x).coordinate(y).flag(fallen);
+    for (const Opponent& o : opponents) {
+        writer.number(o.id, 4).coordinate(o.x).coordinate(o.y).flag(o.relevant).flag(o.fallen);
+    }
+    return writer.zerosUpTo(HearData::GOALIE_RECORD_BITS).text();
+}
+
+HearData decoded(const std::string& text, const std::string& team = TEAM) {
+    HearData data(team, 12.34, false, -45.0, text);
+    data.decode(TEAM);
+    return data;
+}
+
+void expectOpponent(const OtherPlayer& actual, const Opponent& expected, int entry) {
+    EXPECT_EQ(actual.getId(), expected.id) << "entry " << entry;
+    EXPECT_NEAR(actual.getPosition().translation.x, expected.x, 1e-9) << "entry " << entry;
+    EXPECT_NEAR(actual.getPosition().translation.y, expected.y, 1e-9) << "entry " << entry;
+    EXPECT_EQ(actual.getPosition().rotation, 0.0) << "entry " << entry;
+    EXPECT_EQ(actual.isRelevant(), expected.relevant) << "entry " << entry;
+    EXPECT_EQ(actual.isFallen(), expected.fallen) << "entry " << entry;
+}
+
+void expectAllZeroFieldRecord(const HearData& data, const std::string& label) {
+    EXPECT_EQ(data.getUniformNumber(), 0) << label;
+    EXPECT_EQ(data.getHeardAgentXPosition(), 0.0) << label;
+    EXPECT_EQ(data.getHeardAgentYPosition(), 0.0) << label;
+    EXPECT_FALSE(data.isFallen()) << label;
+    EXPECT_EQ(data.getHeardBallXPosition(), 0.0) << label;
+    EXPECT_EQ(data.getHeardBallYPosition(), 0.0) << label;
+    EXPECT_FALSE(data.isHeardBallRelevant()) << label;
+    EXPECT_EQ(data.getRoleAssigment(), std::vector<int>(10, 0)) << label;
+    EXPECT_EQ(data.getPlayerClosestToBall(), 0) << label;
+    EXPECT_TRUE(data.getOpponentPositions().empty()) << label;
+}
+
+TEST(HearDataTest, DefaultHoldsNoMessage) {
+    const HearData data;
+    EXPECT_EQ(data.getTeam(), "unknown");
+    EXPECT_EQ(data.getMessage(), "");
+    EXPECT_TRUE(data.isFromSelf());
+    EXPECT_EQ(data.getUniformNumber(), 0);
+    EXPECT_FALSE(data.isHeardBallRelevant());
+    EXPECT_FALSE(data.isFallen());
+    EXPECT_EQ(data.getPlayerClosestToBall(), 11);
+    EXPECT_TRUE(data.getRoleAssigment().empty());
+    EXPECT_TRUE(data.getOpponentPositions().empty());
+}
+
+TEST(HearDataTest, DecodesTheRadioExample) {
+    const HearData data = decoded("IAAAAAACIZCmOhKi");
+    EXPECT_EQ(data.getUniformNumber(), 2);
+    EXPECT_EQ(data.getHeardAgentXPosition(), 0.0);
+    EXPECT_EQ(data.getHeardAgentYPosition(), 0.0);
+    EXPECT_FALSE(data.isFallen());
+    EXPECT_EQ(data.getHeardBallXPosition(), 0.0);
+    EXPECT_EQ(data.getHeardBallYPosition(), 0.0);
+    EXPECT_FALSE(data.isHeardBallRelevant());
+    EXPECT_EQ(data.getRoleAssigment(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(data.getPlayerClosestToBall(), 2);
+    EXPECT_TRUE(data.getOpponentPositions().empty());
+}
+
+TEST(HearDataTest, WriterOfTheseTestsMatchesTheRadioExample) {
+    const FieldRecord example{2, 0.0, 0.0, false, 0.0, 0.0, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2};
+    EXPECT_EQ(example.text(), "IAAAAAACIZCmOhKi");
+}
+
+TEST(HearDataTest, DecodesAFieldPlayersRecord) {
+    const FieldRecord record{7, -12.3, 4.5, true, 13.9, -0.4, true, {10, 31, 0, 1, 2, 3, 4, 5, 6, 7}, 9};
+    const HearData data = decoded(record.text());
+    EXPECT_EQ(data.getUniformNumber(), 7);
+    EXPECT_NEAR(data.getHeardAgentXPosition(), -12.3, 1e-9);
+    EXPECT_NEAR(data.getHeardAgentYPosition(), 4.5, 1e-9);
+    EXPECT_TRUE(data.isFallen());
+    EXPECT_NEAR(data.getHeardBallXPosition(), 13.9, 1e-9);
+    EXPECT_NEAR(data.getHeardBallYPosition(), -0.4, 1e-9);
+    EXPECT_TRUE(data.isHeardBallRelevant());
+    EXPECT_EQ(data.getRoleAssigment(), record.roles);
+    EXPECT_EQ(data.getPlayerClosestToBall(), 9);
+    // Raw fields stay as heard.
+    EXPECT_EQ(data.getTeam(), TEAM);
+    EXPECT_DOUBLE_EQ(data.getHeardServerTime(), 12.34);
+    EXPECT_DOUBLE_EQ(data.getDirection(), -45.0);
+}
+
+TEST(HearDataTest, DecodesTheGoalkeepersRecordWithFullOpponentEntries) {
+    const std::vector<Opponent> opponents = {{9, 3.5, -2.1, true, false},
+                                             {11, -0.7, 8.0, true, true},
+                                             {4, 15.9, -15.9, false, true},
+                                             {2, 0.0, 0.3, true, false}};
+    const std::string text = goalieText(-14.5, 0.3, true, opponents);
+    ASSERT_EQ(text.size(), 20u);
+
+    const HearData data = decoded(text);
+    EXPECT_EQ(data.getUniformNumber(), 1);
+    EXPECT_NEAR(data.getHeardAgentXPosition(), -14.5, 1e-9);
+    EXPECT_NEAR(data.getHeardAgentYPosition(), 0.3, 1e-9);
+    EXPECT_TRUE(data.isFallen());
+    const auto heard = data.getOpponentPositions();
+    ASSERT_EQ(heard.size(), 4u);
+    for (int k = 0; k < 4; ++k) {
+        expectOpponent(heard[k], opponents[k], k);
+    }
+}
+
+TEST(HearDataTest, GoalkeepersRecordLeavesBallRolesAndClosestAlone) {
+    const HearData data = decoded(goalieText(-14.0, 0.0, false, {{5, 1.0, 1.0, true, false}}));
+    EXPECT_EQ(data.getHeardBallXPosition(), 0.0);
+    EXPECT_EQ(data.getHeardBallYPosition(), 0.0);
+    EXPECT_FALSE(data.isHeardBallRelevant());
+    EXPECT_TRUE(data.getRoleAssigment().empty());
+    EXPECT_EQ(data.getPlayerClosestToBall(), 11);
+}
+
+TEST(HearDataTest, GoalkeeperKnowingFewOpponentsStillGivesFourEntries) {
+    const std::vector<Opponent> known = {{3, 2.0, 1.0, true, false}, {6, -4.2, 0.0, true, false}};
+    const auto heard = decoded(goalieText(-14.0, 0.0, false, known)).getOpponentPositions();
+    ASSERT_EQ(heard.size(), 4u);
+    expectOpponent(heard[0], known[0], 0);
+    expectOpponent(heard[1], known[1], 1);
+    expectOpponent(heard[2], {0, 0.0, 0.0, false, false}, 2);
+    expectOpponent(heard[3], {0, 0.0, 0.0, false, false}, 3);
+}
+
+TEST(HearDataTest, ShortGoalkeepersRecordReadsTheEntriesThatFit) {
+    const std::vector<Opponent> opponents = {{9, 3.5, -2.1, true, true},
+                                             {11, -0.7, 8.0, true, false},
+                                             {4, 1.2, -3.4, true, true},
+                                             {2, 5.0, 5.0, true, true}};
+    const std::string text = goalieText(-13.2, 1.1, false, opponents).substr(0, 16);
+    const auto heard = decoded(text).getOpponentPositions();
+    ASSERT_EQ(heard.size(), 4u);
+    for (int k = 0; k < 3; ++k) {
+        expectOpponent(heard[k], opponents[k], k);
+    }
+    expectOpponent(heard[3], {0, 0.0, 0.0, false, false}, 3);
+}
+
+TEST(HearDataTest, CoordinatesCarryTheirSignOnTheWholeValue) {
+    const struct {
+        const char* bits;
+        double value;
+    } cases[] = {
+        {"1 0011 0101", -3.5}, {"0 0011 0101", 3.5},  {"1 0000 0101", -0.5},  {"0 0000 0101", 0.5},
+        {"1 0000 0000", 0.0},  {"0 1111 1001", 15.9}, {"1 1111 1111", -16.5}, {"0 0000 1111", 1.5},
+        {"1 0001 0000", -1.0}, {"0 0100 0000", 4.0},
+    };
+    for (const auto& c : cases) {
+        RecordWriter writer;
+        writer.number(2, 4).raw(c.bits).zerosUpTo(HearData::FIELD_PLAYER_RECORD_BITS);
+        const double x = decoded(writer.text()).getHeardAgentXPosition();
+        EXPECT_NEAR(x, c.value, 1e-9) << c.bits;
+        EXPECT_FALSE(std::signbit(x) && x == 0.0) << c.bits << " gives -0";
+    }
+}
+
+TEST(HearDataTest, RandomRecordsRoundTrip) {
+    marlowinds_lib::math::MathUtils::generator.seed(5489u);
+    auto uniform = marlowinds_lib::math::MathUtils::getUniformRandomGenerator(0.0, 1.0);
+    const auto integer = [&](int low, int high) { return low + static_cast<int>(uniform() * (high - low + 1)); };
+    const auto coordinate = [&] { return integer(-159, 159) / 10.0; };
+    for (int trial = 0; trial < 200; ++trial) {
+        FieldRecord record{integer(2, 15), coordinate(),    coordinate(), uniform() < 0.5, coordinate(),
+                           coordinate(),   uniform() < 0.5, {},           integer(0, 15)};
+        for (int k = 0; k < 10; ++k) {
+            record.roles.push_back(integer(0, 31));
+        }
+        const HearData data = decoded(record.text());
+        EXPECT_EQ(data.getUniformNumber(), record.number);
+        EXPECT_NEAR(data.getHeardAgentXPosition(), record.x, 1e-9);
+        EXPECT_NEAR(data.getHeardAgentYPosition(), record.y, 1e-9);
+        EXPECT_EQ(data.isFallen(), record.fallen);
+        EXPECT_NEAR(data.getHeardBallXPosition(), record.ballX, 1e-9);
+        EXPECT_NEAR(data.getHeardBallYPosition(), record.ballY, 1e-9);
+        EXPECT_EQ(data.isHeardBallRelevant(), record.ballRelevant);
+        EXPECT_EQ(data.getRoleAssigment(), record.roles);
+        EXPECT_EQ(data.getPlayerClosestToBall(), record.closest);
+    }
+}
+
+TEST(HearDataTest, MalformedTextsDecodeAsAllZero) {
+    const std::string cases[] = {
+        "",
+        "=",
+        "IAAAAAACIZCmOhK=",
+        "IAAAAAACIZCmOhKi==",
+        "IAAAAAAC IZCmOhKi",
+        "-AAAAAACIZCmOhKi",
+        "IAAAAAACIZCmOhK\xC3\xA9",
+        std::string("IAAAAAAC\0ZCmOhKi", 16),
+        "IAAAAAACIZCmOhKi\n",
+    };
+    for (const std::string& text : cases) {
+        expectAllZeroFieldRecord(decoded(text), "\"" + text + "\"");
+    }
+}
+
+TEST(HearDataTest, ShortTextsGivePartialValues) {
+    const FieldRecord record{3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3};
+
+    const HearData fifteen = decoded(record.text().substr(0, 15));
+    EXPECT_EQ(fifteen.getUniformNumber(), 3);
+    EXPECT_NEAR(fifteen.getHeardAgentXPosition(), -7.5, 1e-9);
+    EXPECT_TRUE(fifteen.isHeardBallRelevant());
+    EXPECT_EQ(fifteen.getRoleAssigment(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
+    EXPECT_EQ(fifteen.getPlayerClosestToBall(), 0);
+
+    // Two characters hold x's sign and integer part but not all of its tenths.
+    const HearData two = decoded(record.text().substr(0, 2));
+    EXPECT_EQ(two.getUniformNumber(), 3);
+    EXPECT_NEAR(two.getHeardAgentXPosition(), -7.0, 1e-9);
+    EXPECT_EQ(two.getHeardAgentYPosition(), 0.0);
+    EXPECT_FALSE(two.isFallen());
+    EXPECT_EQ(two.getRoleAssigment(), std::vector<int>(10, 0));
+
+    // One character holds the number but not x's integer part.
+    const HearData one = decoded(record.text().substr(0, 1));
+    EXPECT_EQ(one.getUniformNumber(), 3);
+    EXPECT_EQ(one.getHeardAgentXPosition(), 0.0);
+}
+
+TEST(HearDataTest, MessageOfAnotherTeamIsNotDecoded) {
+    for (const std::string& team : {std::string("Opponents"), std::string("marlowinds"), std::string("")}) {
+        const HearData data = decoded("IAAAAAACIZCmOhKi", team);
+        EXPECT_EQ(data.getUniformNumber(), 0) << team;
+        EXPECT_EQ(data.getPlayerClosestToBall(), 11) << team;
+        EXPECT_TRUE(data.getRoleAssigment().empty()) << team;
+        EXPECT_EQ(data.getMessage(), "IAAAAAACIZCmOhKi") << team;
+    }
+}
+
+TEST(HearDataTest, BitRangesOutsideTheSequenceReadZero) {
+    const std::vector<bool> bits = {true, false, true, true, false, true};
+    const struct {
+        int first, last, unsignedValue, signedValue;
+    } cases[] = {
+        {0, 5, 45, -13}, {1, 3, 3, 3}, {2, 2, 1, 0},  {0, 0, 1, 0}, {5, 5, 1, 0},  {3, 2, 0, 0},
+        {-1, 3, 0, 0},   {0, 6, 0, 0}, {4, 10, 0, 0}, {6, 6, 0, 0}, {0, -1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HearData::bitsToInt(bits, c.first, c.last), c.unsignedValue) << c.first << ".." << c.last;
+        EXPECT_EQ(HearData::signedBitsToInt(bits, c.first, c.last), c.signedValue) << c.first << ".." << c.last;
+    }
+}
+
+TEST(HearDataTest, RangesTooWideForAnIntReadZero) {
+    const std::vector<bool> bits(40, true);
+    EXPECT_EQ(HearData::bitsToInt(bits, 0, 30), 0x7fffffff);
+    EXPECT_EQ(HearData::bitsToInt(bits, 0, 31), 0);
+    EXPECT_EQ(HearData::signedBitsToInt(bits, 0, 31), -0x7fffffff);
+    EXPECT_EQ(HearData::signedBitsToInt(bits, 0, 32), 0);
+}
+
+} // namespace
+} // namespace representations
