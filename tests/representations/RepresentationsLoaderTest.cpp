@@ -139,17 +139,5 @@ TEST_F(RepresentationsLoaderTest, LeavesInPlaceOfBranchesRaiseBadFunctionCall) {
     EXPECT_THROW(loader.setParameter(*navigationLeaf), std::bad_function_call);
 }
 
-TEST_F(RepresentationsLoaderTest, EmptyBranchesLoadNothing) {
-    Branch representations;
-    auto emptyNavigation = representationsWith({});
-
-    loader.setParameter(representations);
-    loader.setParameter(*emptyNavigation);
-
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(fieldsOf(setAt(i)), (std::array<double, 7>{})) << i;
-    }
-}
-
 } // namespace
 } // namespace representations

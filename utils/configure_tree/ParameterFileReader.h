@@ -7,19 +7,25 @@
 
 #include <boost/property_tree/json_parser.hpp>
 #include <cstddef>
+#include <ios>
 #include <memory>
 #include <string>
 
 namespace utils {
 namespace configure_tree {
 
-/// Reads JSON configuration files into leaves of the parameter tree. A missing or malformed file raises
-/// boost::property_tree::json_parser_error, whose message starts with the file's path.
+/// Reads JSON configuration files into leaves of the parameter tree. A file that is missing, unreadable or
+/// malformed raises boost::property_tree::json_parser_error, whose message starts with the file's path.
 class ParameterFileReader {
 public:
     template <typename T, typename S>
     static void readInto(marlowinds_lib::utils::patterns::LeafParameter<T, S>& leaf, std::string const& path) {
-        boost::property_tree::read_json(path, leaf.getContent());
+        try {
+            boost::property_tree::read_json(path, leaf.getContent());
+        } catch (std::ios_base::failure const& error) {
+            // A read error (a folder under a file's name, say) would otherwise not say which file it was.
+            throw boost::property_tree::json_parser_error(error.what(), path, 0);
+        }
     }
 
     template <typename T, typename S>

@@ -113,28 +113,6 @@ TEST(ParameterTest, NullChildIsRejectedAndLeavesTheBranchUnchanged) {
     EXPECT_FALSE(branch.hasChild());
 }
 
-TEST(ParameterTest, LeafContentIsWritableInPlace) {
-    Leaf leaf;
-    EXPECT_FALSE(leaf.hasChild());
-    EXPECT_TRUE(leaf.getContent().empty());
-
-    leaf.getContent().put("zCom", "0.21");
-
-    EXPECT_EQ(leaf.getContent().get<std::string>("zCom"), "0.21");
-}
-
-TEST(ParameterTest, NestedBranchesAreReachedThroughTheirNames) {
-    auto root = std::make_shared<Branch>();
-    auto control = std::make_shared<Branch>();
-    control->addChild("kick", leafWith("kickDuration", "0.3"));
-    root->addChild("control", control);
-
-    Node& kick = root->getChild("control").getChild("kick");
-
-    EXPECT_FALSE(kick.hasChild());
-    EXPECT_EQ(kick.getContent().get<std::string>("kickDuration"), "0.3");
-}
-
 } // namespace
 } // namespace patterns
 } // namespace utils
