@@ -5,6 +5,7 @@
 #include "marlowinds_lib/utils/patterns/BranchParameter.h"
 #include "marlowinds_lib/utils/patterns/LeafParameter.h"
 
+#include <array>
 #include <boost/property_tree/json_parser.hpp>
 #include <cstddef>
 #include <ios>
@@ -45,11 +46,11 @@ public:
     template <typename T, typename S, std::size_t N>
     static std::shared_ptr<marlowinds_lib::utils::patterns::Parameter<T, S>>
     readParameterSets(std::string const& folder,
-                      std::array<control::walking::OmnidirectionalWalkZMParamsType, N> const& readOrder) {
+                      std::array<::control::walking::OmnidirectionalWalkZMParamsType, N> const& readOrder) {
         auto branch = std::make_shared<marlowinds_lib::utils::patterns::BranchParameter<T, S>>();
         for (auto const type : readOrder) {
             std::string const name =
-                control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES.at(static_cast<std::size_t>(type));
+                ::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES.at(static_cast<std::size_t>(type));
             branch->addChild(S(name), readLeaf<T, S>(parameterSetFile(folder, name)));
         }
         return branch;
