@@ -6,10 +6,6 @@ function(marlowinds_add_library target)
   cmake_parse_arguments(ARG "" "" "DIRS;LINKS" ${ARGN})
   set(sources)
   foreach(dir IN LISTS ARG_DIRS)
-    # A missing folder would make the glob wander the whole tree.
-    if(NOT IS_DIRECTORY ${CMAKE_SOURCE_DIR}/${dir})
-      continue()
-    endif()
     file(GLOB_RECURSE found CONFIGURE_DEPENDS
          ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
     list(APPEND sources ${found})
