@@ -31,15 +31,6 @@ TEST(PControllerTest, DefaultControllerAlwaysCommandsZero) {
     }
 }
 
-TEST(PControllerTest, SetParamsChangesLaterCommands) {
-    PController controller(1.0, 10.0);
-    EXPECT_DOUBLE_EQ(controller.update(3.0), 3.0);
-    controller.setParams(0.5, 1.0);
-    EXPECT_DOUBLE_EQ(controller.getCommand(), 3.0);
-    EXPECT_DOUBLE_EQ(controller.update(3.0), 1.0);
-    EXPECT_DOUBLE_EQ(controller.update(1.0), 0.5);
-}
-
 TEST(PControllerTest, NaNErrorHoldsStillInsteadOfSwingingToTheLimit) {
     PController controller(2.0, 1.0);
     controller.update(0.3);

@@ -181,18 +181,6 @@ TEST(DelaunayTriangulationTest, SmallConfigurations) {
     }
 }
 
-TEST(DelaunayTriangulationTest, CocircularSquareKeepsItsFirstDiagonalAndCoversTheSquare) {
-    DelaunayTriangulation triangulation;
-    Points square{{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    triangulation.addVertices(square);
-    triangulation.compute();
-    double covered = 0.0;
-    for (const auto& entry : triangulation.getTriangles()) {
-        covered += area(*entry.second);
-    }
-    EXPECT_NEAR(covered, 1.0, 1e-12);
-}
-
 TEST(DelaunayTriangulationTest, RepeatedPointsAreLeftOutNotFatal) {
     DelaunayTriangulation triangulation;
     Points points{{0, 0}, {4, 0}, {0, 4}, {4, 4}, {2, 1}, {4, 0}, {2, 1}};

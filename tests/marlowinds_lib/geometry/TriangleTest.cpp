@@ -72,26 +72,6 @@ TEST(TriangleTest, NeighbourhoodQueries) {
     EXPECT_TRUE(t.hasEdge(&corners.bc));
 }
 
-TEST(TriangleTest, EdgeSlotsFillOnceAndClear) {
-    Corners corners;
-    Edge& edge = corners.ab;
-    // Any non-null address serves as a triangle handle here; none is dereferenced.
-    Triangle* const first = reinterpret_cast<Triangle*>(&corners.a);
-    Triangle* const second = reinterpret_cast<Triangle*>(&corners.b);
-    Triangle* const third = reinterpret_cast<Triangle*>(&corners.c);
-    edge.setTriangle(first);
-    edge.setTriangle(first);
-    EXPECT_EQ(edge.getTriangle(1), nullptr);
-    edge.setTriangle(second);
-    edge.setTriangle(third);
-    EXPECT_EQ(edge.getTriangle(0), first);
-    EXPECT_EQ(edge.getTriangle(1), second);
-    EXPECT_EQ(edge.getOtherTriangle(first), second);
-    edge.removeTriangle(first);
-    EXPECT_EQ(edge.getTriangle(0), nullptr);
-    EXPECT_EQ(edge.getTriangle(2), nullptr);
-}
-
 } // namespace
 } // namespace geometry
 } // namespace marlowinds_lib

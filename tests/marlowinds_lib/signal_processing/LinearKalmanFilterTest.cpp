@@ -67,16 +67,6 @@ TEST(LinearKalmanFilterTest, OneDimensionalStepsMatchHandComputation) {
     }
 }
 
-TEST(LinearKalmanFilterTest, PredictionAndFilteringIsPredictionThenFiltering) {
-    LinearKalmanFilter combined = oneDimensional(1, 1, 1, 1, 2, 0, 1);
-    LinearKalmanFilter separate = combined;
-    combined.predictionAndFiltering(scalarVector(2), scalarVector(4));
-    separate.prediction(scalarVector(2));
-    separate.filtering(scalarVector(4));
-    EXPECT_EQ(combined.getStateEstimative(), separate.getStateEstimative());
-    EXPECT_EQ(combined.getCovarianceMatrix(), separate.getCovarianceMatrix());
-}
-
 TEST(LinearKalmanFilterTest, ResetKeepsSizesAndAFollowingCorrectionJumpsToTheMeasurement) {
     LinearKalmanFilter filter(constantVelocityModel(0.02, 1e-4, 1e-4), VectorXd::Constant(4, 3.0),
                               MatrixXd::Identity(4, 4));
@@ -88,15 +78,6 @@ TEST(LinearKalmanFilterTest, ResetKeepsSizesAndAFollowingCorrectionJumpsToTheMea
     EXPECT_NEAR(filter.getStateEstimative()(0), 1.5, 1e-6);
     EXPECT_NEAR(filter.getStateEstimative()(1), -2.0, 1e-6);
     EXPECT_NEAR(filter.getCovarianceMatrix()(0, 0), 1e-4, 1e-6);
-}
-
-TEST(LinearKalmanFilterTest, ResetFromStateTakesStateAndCovarianceOfAnySize) {
-    LinearKalmanFilter filter;
-    filter.resetFromState(VectorXd::Constant(3, 1.0), MatrixXd::Identity(3, 3) * 10);
-    EXPECT_EQ(filter.getStateEstimative(), VectorXd::Constant(3, 1.0));
-    EXPECT_EQ(filter.getCovarianceMatrix(), MatrixXd::Identity(3, 3) * 10);
-    filter.setCovarianceMatrix(MatrixXd::Identity(3, 3) * 2);
-    EXPECT_EQ(filter.getCovarianceMatrix(), MatrixXd::Identity(3, 3) * 2);
 }
 
 TEST(LinearKalmanFilterTest, CameraDelayCompensationIsRepeatedPredictionWithoutInput) {

@@ -40,13 +40,6 @@ TEST(PotentialFieldTest, SourcesAddUpInListOrder) {
     EXPECT_NEAR(direction.y, -4.0, 1e-12);
 }
 
-TEST(PotentialFieldTest, ObjectKeepsWhatItWasGiven) {
-    const PotentialFieldObject object({1, 2}, -3.0, F::ROTATION_INVERSE_FUNCTION);
-    EXPECT_EQ(object.getPosition(), Vector2(1, 2));
-    EXPECT_EQ(object.getAtractionFactor(), -3.0);
-    EXPECT_EQ(object.getPotentialFunction()({0, 0}, {1, 0}), Vector2(0, 1));
-}
-
 TEST(PotentialFieldTest, AnEmptyFunctionIsReportedNotCalled) {
     const std::vector<PotentialFieldObject> objects{{{1, 0}, 1.0, PotentialFieldObject::Function()}};
     EXPECT_THROW(PotentialField().calculateDirection({0, 0}, objects), std::bad_function_call);
