@@ -52,10 +52,7 @@ LoopbackPeer::LoopbackPeer() : listener(boundSocket()), port(portOf(listener)) {
     }
 }
 
-LoopbackPeer::~LoopbackPeer() {
-    closeConnection();
-    ::close(listener);
-}
+LoopbackPeer::~LoopbackPeer() { shutDown(); }
 
 int LoopbackPeer::unusedPort() {
     const int descriptor = boundSocket();
@@ -143,6 +140,14 @@ void LoopbackPeer::closeConnection() {
     if (connection >= 0) {
         ::close(connection);
         connection = -1;
+    }
+}
+
+void LoopbackPeer::shutDown() {
+    closeConnection();
+    if (listener >= 0) {
+        ::close(listener);
+        listener = -1;
     }
 }
 

@@ -38,6 +38,9 @@ public:
     bool dataArrives(std::chrono::milliseconds wait);
     /// Ends the accepted connection (the server going away).
     void closeConnection();
+    /// Ends the connection and stops listening, which also resets any
+    /// connection still waiting to be accepted.
+    void shutDown();
 
     /// A loopback port on which nobody listens.
     static int unusedPort();

@@ -30,13 +30,13 @@ struct Link {
         peer.accept();
     }
 
-    /// A receive that may block; should it hang, the peer hangs up so the
+    /// A receive that may block; should it hang, the peer shuts down so the
     /// call returns and the test fails instead of stalling the suite.
     std::string receiveBounded() {
         auto result = std::async(std::launch::async, [this] { return socket.receiveMessage(); });
         if (result.wait_for(LoopbackPeer::TIMEOUT) != std::future_status::ready) {
             ADD_FAILURE() << "receive did not return in time";
-            peer.closeConnection();
+            peer.shutDown();
         }
         return result.get();
     }
@@ -185,6 +185,7 @@ TEST(ServerSocketImplTest, ServerHangingUpClosesTheConnectionWithoutRaising) {
         {"between frames", ""},
         {"inside the length", std::string("\0\0", 2)},
         {"inside the text", std::string("\0\0\0\x64", 4) + "only ten b"},
+        {"after a corrupt length of 4 GiB", std::string("\xFF\xFF\xFF\xFF", 4) + "only ten b"},
     };
     for (const Row& row : rows) {
         Link link;
