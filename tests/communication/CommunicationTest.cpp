@@ -102,15 +102,19 @@ TEST(CommunicationTest, ServerLeavingEndsTheCycleQuietly) {
     peer.sendFrame("(time (now 1.00))");
     peer.waitUntilDelivered();
 
-    communication.receiveMessage();
-    const std::string lastMessage = communication.getCurrentMessage();
+    const auto receive = [&communication] {
+        communication.receiveMessage();
+        return communication.getCurrentMessage();
+    };
+
+    const std::string lastMessage = peer.callBounded(receive);
     peer.closeConnection();
-    communication.receiveMessage();
+    const std::string afterHangUp = peer.callBounded(receive);
     communication.sendMessage("(syn)");
 
     EXPECT_FALSE(notClosedBeforeConnecting);
     EXPECT_EQ(lastMessage, "(time (now 1.00))");
-    EXPECT_EQ(communication.getCurrentMessage(), "");
+    EXPECT_EQ(afterHangUp, "");
     EXPECT_TRUE(communication.connectionClosed());
 }
 

@@ -8,6 +8,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <future>
 #include <stdexcept>
 #include <thread>
 
@@ -141,6 +144,15 @@ void LoopbackPeer::closeConnection() {
         ::close(connection);
         connection = -1;
     }
+}
+
+std::string LoopbackPeer::callBounded(const std::function<std::string()>& call) {
+    auto result = std::async(std::launch::async, call);
+    if (result.wait_for(TIMEOUT) != std::future_status::ready) {
+        ADD_FAILURE() << "the client did not return in time";
+        shutDown();
+    }
+    return result.get();
 }
 
 void LoopbackPeer::shutDown() {

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace communication {
@@ -41,6 +42,10 @@ public:
     /// Ends the connection and stops listening, which also resets any
     /// connection still waiting to be accepted.
     void shutDown();
+
+    /// Runs a client call that may block; should it hang, the peer shuts down so
+    /// the call returns and the test fails instead of stalling the suite.
+    std::string callBounded(const std::function<std::string()>& call);
 
     /// A loopback port on which nobody listens.
     static int unusedPort();
