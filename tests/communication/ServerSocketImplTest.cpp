@@ -274,16 +274,5 @@ TEST(ServerSocketImplTest, ExchangeOverManyCyclesKeepsOnlyTheNewestMessage) {
     }
 }
 
-TEST(ServerSocketImplTest, HasErrorRecognisesTheConnectionErrors) {
-    const std::vector<std::pair<int, bool>> rows = {
-        {ECONNABORTED, true}, {ECONNRESET, true}, {ECONNREFUSED, true}, {EPIPE, false}, {0, false},
-    };
-    for (const auto& row : rows) {
-        errno = row.first;
-
-        EXPECT_EQ(hasError(), row.second) << row.first;
-    }
-}
-
 } // namespace
 } // namespace communication
