@@ -56,48 +56,58 @@ protected:
         }
     }
 
-    std::unique_ptr<AgentProcess> start(const std::vector<std::string>& arguments) {
-        return std::make_unique<AgentProcess>(MARLOWINDS_AGENT_BINARY, arguments, folder / "run", folder.string());
+    void start(const std::vector<std::string>& arguments) {
+        agent = std::make_unique<AgentProcess>(MARLOWINDS_AGENT_BINARY, arguments, folder / "run", folder.string());
     }
 
-    std::unique_ptr<AgentProcess> startAgainst(const TestServer& server, int uniformNumber,
-                                               const std::string& team = "Testers") {
-        return start({"--server-ip", "127.0.0.1", "--agent-port", std::to_string(server.getPort()), "--agent-number",
-                      std::to_string(uniformNumber), "--team-name", team});
-    }
-
-    /// Accepts the agent and performs the handshake with the builder's first message.
-    void connect(TestServer& server, SensorMessageBuilder& builder, Registration& registration,
-                 const AgentProcess& agent) {
-        ASSERT_TRUE(server.acceptAgent(START_UP)) << agent.describe();
+    /// Starts the agent against the stand-in, accepts it and performs the
+    /// handshake with the builder's first message.
+    void startAndConnect(int uniformNumber) {
+        start({"--server-ip", "127.0.0.1", "--agent-port", std::to_string(server.getPort()), "--agent-number",
+               std::to_string(uniformNumber), "--team-name", "Testers"});
+        ASSERT_TRUE(server.acceptAgent(START_UP)) << agent->describe();
         std::string error;
         ASSERT_TRUE(server.handshake(builder.nextMessage(), registration, error, START_UP)) << error << "\n"
-                                                                                            << agent.describe();
+                                                                                            << agent->describe();
         builder.world().uniformNumber = registration.uniformNumber;
     }
 
     /// One lock-step cycle: a sensor message, one well-formed reply.
-    void playCycle(TestServer& server, SensorMessageBuilder& builder, const AgentProcess& agent) {
+    void playCycle() {
         ASSERT_TRUE(server.channel().send(builder.nextMessage()));
+        expectOneReply();
+    }
+
+    void expectOneReply() {
         const auto reply = server.channel().receive(REPLY);
-        ASSERT_TRUE(reply.has_value()) << "cycle " << builder.getCycle() << "\n" << agent.describe();
+        ASSERT_TRUE(reply.has_value()) << "cycle " << builder.getCycle() << "\n" << agent->describe();
         CommandMessage command;
         std::string error;
         ASSERT_TRUE(CommandChecker::check(*reply, command, error)) << error << ": " << *reply;
         builder.applyJointSpeeds(command.jointSpeeds);
     }
 
+    /// The agent's exit status; fails the test when it does not end in time.
+    int exitStatus() {
+        const auto status = agent->waitForExit(EXIT);
+        if (!status) {
+            ADD_FAILURE() << "the agent did not end\n" << agent->describe();
+            return -1;
+        }
+        return *status;
+    }
+
     std::string storeFile() const { return folder / "configuration/core/dynamic/params/values.json"; }
 
     TemporaryFolder folder;
+    TestServer server;
+    SensorMessageBuilder builder{SimulatedWorld{}};
+    Registration registration;
+    std::unique_ptr<AgentProcess> agent;
 };
 
 TEST_F(AgentEndToEndTest, StartsUpAndPlaysTwoHundredCycles) {
-    TestServer server;
-    const auto agent = startAgainst(server, 7);
-    SensorMessageBuilder builder(SimulatedWorld{});
-    Registration registration;
-    ASSERT_NO_FATAL_FAILURE(connect(server, builder, registration, *agent));
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(7));
     EXPECT_EQ(registration.bodyType, 0);
     EXPECT_EQ(registration.uniformNumber, 7);
     EXPECT_EQ(registration.teamName, "Testers");
@@ -106,59 +116,41 @@ TEST_F(AgentEndToEndTest, StartsUpAndPlaysTwoHundredCycles) {
         if (cycle == 50) {
             builder.world().playMode = "PlayOn";
         }
-        ASSERT_NO_FATAL_FAILURE(playCycle(server, builder, *agent));
+        ASSERT_NO_FATAL_FAILURE(playCycle());
     }
     EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << "the agent left while the server was still there";
 }
 
 TEST_F(AgentEndToEndTest, TheSubstituteRegistersAsNumberTenWithTheStandardBody) {
-    TestServer server;
-    const auto agent = startAgainst(server, 15);
-    SensorMessageBuilder builder(SimulatedWorld{});
-    Registration registration;
-    ASSERT_NO_FATAL_FAILURE(connect(server, builder, registration, *agent));
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(15));
     EXPECT_EQ(registration.uniformNumber, 10);
     EXPECT_EQ(registration.bodyType, 0);
 }
 
 TEST_F(AgentEndToEndTest, ThreeFramesWrittenAtOnceGetOneReply) {
-    TestServer server;
-    const auto agent = startAgainst(server, 4);
-    SensorMessageBuilder builder(SimulatedWorld{});
-    Registration registration;
-    ASSERT_NO_FATAL_FAILURE(connect(server, builder, registration, *agent));
-    ASSERT_NO_FATAL_FAILURE(playCycle(server, builder, *agent));
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(4));
+    ASSERT_NO_FATAL_FAILURE(playCycle());
 
     std::string burst;
     for (int i = 0; i < 3; ++i) {
         burst += FrameChannel::frame(builder.nextMessage());
     }
     ASSERT_TRUE(server.channel().sendRaw(burst));
-    const auto reply = server.channel().receive(REPLY);
-    ASSERT_TRUE(reply.has_value()) << agent->describe();
-    CommandMessage command;
-    std::string error;
-    EXPECT_TRUE(CommandChecker::check(*reply, command, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(expectOneReply());
     EXPECT_FALSE(server.channel().receive(SILENCE).has_value()) << "more than one reply to one burst";
 
-    ASSERT_NO_FATAL_FAILURE(playCycle(server, builder, *agent)); // and the agent plays on
+    ASSERT_NO_FATAL_FAILURE(playCycle()); // and the agent plays on
 }
 
 TEST_F(AgentEndToEndTest, WhenTheServerClosesTheAgentEndsCleanlyAndSavesItsStore) {
-    TestServer server;
-    const auto agent = startAgainst(server, 2);
-    SensorMessageBuilder builder(SimulatedWorld{});
-    Registration registration;
-    ASSERT_NO_FATAL_FAILURE(connect(server, builder, registration, *agent));
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(2));
     for (int cycle = 0; cycle < 10; ++cycle) {
-        ASSERT_NO_FATAL_FAILURE(playCycle(server, builder, *agent));
+        ASSERT_NO_FATAL_FAILURE(playCycle());
     }
     EXPECT_FALSE(boost::filesystem::exists(storeFile()));
 
     server.closeAgent();
-    const auto status = agent->waitForExit(EXIT);
-    ASSERT_TRUE(status.has_value()) << "the agent did not end";
-    EXPECT_EQ(*status, 0) << agent->describe();
+    EXPECT_EQ(exitStatus(), 0) << agent->describe();
     EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
 }
 
@@ -168,20 +160,14 @@ TEST_F(AgentEndToEndTest, NoServerListeningEndsWithAFailure) {
         TestServer closed; // a port that was free a moment ago and has no listener now
         port = closed.getPort();
     }
-    const auto agent = start({"--agent-port", std::to_string(port), "--agent-number", "3"});
-    const auto status = agent->waitForExit(EXIT);
-    ASSERT_TRUE(status.has_value()) << "the agent did not end";
-    EXPECT_NE(*status, 0) << agent->describe();
+    start({"--agent-port", std::to_string(port), "--agent-number", "3"});
+    EXPECT_NE(exitStatus(), 0) << agent->describe();
     EXPECT_NE(agent->standardError().find("connection has ended in send"), std::string::npos) << agent->describe();
 }
 
 TEST_F(AgentEndToEndTest, AMalformedNumberEndsTheAgentWithAFailureAfterSavingItsStore) {
-    TestServer server;
-    const auto agent = startAgainst(server, 9);
-    SensorMessageBuilder builder(SimulatedWorld{});
-    Registration registration;
-    ASSERT_NO_FATAL_FAILURE(connect(server, builder, registration, *agent));
-    ASSERT_NO_FATAL_FAILURE(playCycle(server, builder, *agent));
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(9));
+    ASSERT_NO_FATAL_FAILURE(playCycle());
 
     std::string message = builder.nextMessage();
     const std::string time = "(time (now ";
@@ -189,37 +175,28 @@ TEST_F(AgentEndToEndTest, AMalformedNumberEndsTheAgentWithAFailureAfterSavingIts
     message.insert(time.size(), "x"); // "(time (now x0.06))"
     ASSERT_TRUE(server.channel().send(message));
 
-    const auto status = agent->waitForExit(EXIT);
-    ASSERT_TRUE(status.has_value()) << "the agent did not end";
-    EXPECT_NE(*status, 0) << agent->describe();
+    EXPECT_NE(exitStatus(), 0) << agent->describe();
     EXPECT_FALSE(agent->standardError().empty());
     EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
 }
 
 TEST_F(AgentEndToEndTest, AMissingConfigurationFileIsNamedBeforeAnyConnection) {
     boost::filesystem::remove(folder / "configuration/core/control/kick/normal-parameters.json");
-    TestServer server;
-    const auto agent = startAgainst(server, 5);
-    const auto status = agent->waitForExit(EXIT);
-    ASSERT_TRUE(status.has_value()) << "the agent did not end";
-    EXPECT_NE(*status, 0);
+    start({"--agent-port", std::to_string(server.getPort()), "--agent-number", "5"});
+    EXPECT_NE(exitStatus(), 0);
     EXPECT_NE(agent->standardError().find("control/kick/normal-parameters.json"), std::string::npos)
         << agent->describe();
     EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
 }
 
 TEST_F(AgentEndToEndTest, HelpListsTheOptionsAndConnectsNowhere) {
-    TestServer server;
-    const auto agent = start({"--agent-port", std::to_string(server.getPort()), "--help"});
-    const auto status = agent->waitForExit(EXIT);
-    ASSERT_TRUE(status.has_value()) << "the agent did not end";
-    EXPECT_EQ(*status, 0) << agent->describe();
+    start({"--agent-port", std::to_string(server.getPort()), "--help"});
+    EXPECT_EQ(exitStatus(), 0) << agent->describe();
     EXPECT_NE(agent->standardOutput().find("Allowed options"), std::string::npos) << agent->describe();
     EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
 }
 
 TEST_F(AgentEndToEndTest, RejectedStartUpSettingsFailBeforeAnyConnection) {
-    TestServer server;
     const std::string port = std::to_string(server.getPort());
     const struct {
         std::vector<std::string> arguments;
@@ -232,10 +209,8 @@ TEST_F(AgentEndToEndTest, RejectedStartUpSettingsFailBeforeAnyConnection) {
         {{"--agent-port", port, "stray"}, "positional"},
     };
     for (const auto& testCase : cases) {
-        const auto agent = start(testCase.arguments);
-        const auto status = agent->waitForExit(EXIT);
-        ASSERT_TRUE(status.has_value()) << "the agent did not end";
-        EXPECT_NE(*status, 0) << agent->describe();
+        start(testCase.arguments);
+        EXPECT_NE(exitStatus(), 0) << agent->describe();
         EXPECT_NE(agent->standardError().find(testCase.reported), std::string::npos) << agent->describe();
         EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected with " << testCase.reported;
     }
