@@ -20,7 +20,8 @@ public:
 
     /// Parses the communication's current message and rebuilds the snapshot.
     /// A malformed group is skipped; a malformed number throws
-    /// boost::bad_lexical_cast and leaves the snapshot as it was.
+    /// boost::bad_lexical_cast, and groups nested deeper than the parser allows
+    /// throw std::runtime_error; either leaves the snapshot as it was.
     void perceive(const communication::Communication& communication);
     AgentPerception& getAgentPerception() { return agentPerception; }
     const AgentPerception& getAgentPerception() const { return agentPerception; }
