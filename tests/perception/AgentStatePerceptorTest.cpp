@@ -31,14 +31,5 @@ TEST(AgentStatePerceptorTest, ReadsTemperatureAndBatteryByPosition) {
     }
 }
 
-TEST(AgentStatePerceptorTest, DefaultIsUnknownAndZero) {
-    const AgentStatePerceptor perceptor;
-
-    EXPECT_EQ(perceptor.getName(), "unknown");
-    EXPECT_EQ(perceptor.getPerceptorType(), PerceptorType::NONE);
-    EXPECT_EQ(perceptor.getTemperature(), 0.0);
-    EXPECT_EQ(perceptor.getBattery(), 0.0);
-}
-
 } // namespace
 } // namespace perception

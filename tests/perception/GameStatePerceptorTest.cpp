@@ -59,13 +59,5 @@ TEST(GameStatePerceptorTest, ANumberThatIsNotANumberThrows) {
     }
 }
 
-TEST(GameStatePerceptorTest, DefaultCountsAsFirstTimeWithUnknownSide) {
-    const GameStatePerceptor perceptor;
-
-    EXPECT_TRUE(perceptor.isFirstTime());
-    EXPECT_EQ(perceptor.getPlaySide(), PlaySide::UNKNOWN);
-    EXPECT_EQ(perceptor.getName(), "unknown");
-}
-
 } // namespace
 } // namespace perception

@@ -37,13 +37,5 @@ TEST(GlobalTimePerceptorTest, TextThatIsNotExactlyANumberThrows) {
     }
 }
 
-TEST(GlobalTimePerceptorTest, DefaultIsUnknownAtTimeZero) {
-    const GlobalTimePerceptor perceptor;
-
-    EXPECT_EQ(perceptor.getName(), "unknown");
-    EXPECT_EQ(perceptor.getPerceptorType(), PerceptorType::NONE);
-    EXPECT_EQ(perceptor.getGlobalTime(), 0.0);
-}
-
 } // namespace
 } // namespace perception

@@ -44,19 +44,6 @@ TEST(HearPerceptorTest, ReadsTeamTimeDirectionAndMessage) {
     }
 }
 
-TEST(HearPerceptorTest, HeardDataHoldsTheMessageUndecoded) {
-    const testing::ParsedGroup group("(hear Marlowinds 7.5 -30 SAAAAAAAAAAAAAAA)");
-
-    const auto heard = HearPerceptor(group.node()).getHearData();
-
-    EXPECT_EQ(heard.getTeam(), "Marlowinds");
-    EXPECT_EQ(heard.getMessage(), "SAAAAAAAAAAAAAAA");
-    EXPECT_DOUBLE_EQ(heard.getHeardServerTime(), 7.5);
-    EXPECT_FALSE(heard.isFromSelf());
-    EXPECT_NEAR(heard.getDirection(), MathUtils::degreesToRadians(-30.0), 1e-12);
-    EXPECT_EQ(heard.getUniformNumber(), 0);
-}
-
 TEST(HearPerceptorTest, TimeOrDirectionThatIsNotANumberThrows) {
     for (const std::string text : {"(hear Marlowinds 12.5x self abc)", "(hear Marlowinds 12.5 left abc)"}) {
         const testing::ParsedGroup group(text);

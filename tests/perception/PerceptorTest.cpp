@@ -50,13 +50,6 @@ TEST(PerceptorTest, KeywordIsReadFromTheTrimmedText) {
     EXPECT_EQ(perceptor.getPerceptorType(), PerceptorType::TIME);
 }
 
-TEST(PerceptorTest, DefaultIsUnknown) {
-    const Perceptor perceptor;
-
-    EXPECT_EQ(perceptor.getName(), "unknown");
-    EXPECT_EQ(perceptor.getPerceptorType(), PerceptorType::NONE);
-}
-
 TEST(PerceptorTest, HingeJointNumbersFollowTheSensorOrder) {
     struct Row {
         std::string name;

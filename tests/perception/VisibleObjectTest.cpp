@@ -86,15 +86,6 @@ TEST(VisibleObjectTest, KindsAndTypesFromTheServerName) {
     }
 }
 
-TEST(VisibleObjectTest, FlagFromTypeAndPosition) {
-    const VisibleFlag flag(representations::FlagType::F2R, {1.0, 2.0, 3.0});
-
-    EXPECT_EQ(flag.getName(), "F2R");
-    EXPECT_EQ(flag.getVisibleObjectType(), VisibleObjectType::FLAG);
-    EXPECT_EQ(flag.getFlagType(), representations::FlagType::F2R);
-    EXPECT_EQ(flag.getPosition(), Vector3<double>(1.0, 2.0, 3.0));
-}
-
 TEST(VisibleObjectTest, SetObjectTypeTrimsAndKeepsTheKindForUnknownNames) {
     struct Row {
         std::string name;
@@ -113,15 +104,6 @@ TEST(VisibleObjectTest, SetObjectTypeTrimsAndKeepsTheKindForUnknownNames) {
 
         EXPECT_EQ(object.getVisibleObjectType(), row.kind) << '"' << row.name << '"';
     }
-}
-
-TEST(VisibleObjectTest, DefaultIsUnknownAtTheOrigin) {
-    const VisibleObject object;
-
-    EXPECT_EQ(object.getName(), "unknown");
-    EXPECT_EQ(object.getVisibleObjectType(), VisibleObjectType::UNKNOWN);
-    EXPECT_EQ(object.getPosition(), Vector3<double>());
-    EXPECT_EQ(object.getPerceptorType(), PerceptorType::NONE);
 }
 
 TEST(VisibleObjectTest, ReadingsRoundTripThePolarInput) {

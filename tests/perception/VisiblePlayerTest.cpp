@@ -78,14 +78,6 @@ TEST(VisiblePlayerTest, SettingAPartDoesNotOverwriteAnExistingOne) {
     EXPECT_EQ(player.getBodyPartPosition("head"), Vector3<double>(1.0, 0.0, 0.0));
 }
 
-TEST(VisiblePlayerTest, DefaultIsAnUnknownPlayerWithoutParts) {
-    const VisiblePlayer player;
-
-    EXPECT_EQ(player.getId(), 0);
-    EXPECT_EQ(player.getTeamName(), "unknown");
-    EXPECT_TRUE(player.getAllBodyParts().empty());
-}
-
 TEST(VisiblePlayerTest, TransformMovesThePositionAndEveryPart) {
     VisiblePlayer player(testing::ParsedGroup("(P (team Other) (id 7) (head (pol 1 0 0)) (lfoot (pol 3 0 0)))").node());
     const marlowinds_lib::math::Pose3D pose({0.0, 1.0, 0.0});

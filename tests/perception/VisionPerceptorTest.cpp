@@ -84,13 +84,5 @@ TEST(VisionPerceptorTest, APlayerNumberThatIsNotANumberThrows) {
     }
 }
 
-TEST(VisionPerceptorTest, DefaultIsNamedSeeWithoutObjects) {
-    const VisionPerceptor vision;
-
-    EXPECT_EQ(vision.getName(), "See");
-    EXPECT_EQ(vision.getPerceptorType(), PerceptorType::NONE);
-    EXPECT_TRUE(vision.getVisibleObjects().empty());
-}
-
 } // namespace
 } // namespace perception
