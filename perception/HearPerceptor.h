@@ -13,6 +13,8 @@ namespace perception {
 /// after the message are not part of it. Nothing is decoded here.
 class HearPerceptor : public Perceptor {
 public:
+    /// Name "unknown", type NONE, nothing heard: empty team and message.
+    HearPerceptor() : heardData("", 0.0, true, 0.0, "") {}
     explicit HearPerceptor(const utils::parser::ParserTreeNode& group);
 
     const std::string& getTeam() const { return heardData.getTeam(); }
