@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -120,10 +121,15 @@ void ServerSocketImpl::readToBuffer(std::size_t size, char* buffer, std::size_t 
 }
 
 bool ServerSocketImpl::moreDataReady() const {
+    // Zero timeout: only what has already arrived counts. A hang-up alone is
+    // not "more data": the frame just read is still returned, and the next
+    // receive meets the end of the stream.
     pollfd entry{socketDescriptor, POLLIN, 0};
-    // Zero timeout: only what has already arrived counts. The end of the stream
-    // and errors count as ready too, so the next read reports them.
-    return ::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+    if (::poll(&entry, 1, 0) <= 0 || (entry.revents & POLLIN) == 0) {
+        return false;
+    }
+    int waiting = 0;
+    return ::ioctl(socketDescriptor, FIONREAD, &waiting) == 0 && waiting > 0;
 }
 
 void ServerSocketImpl::sendMessage(const std::string& text) {

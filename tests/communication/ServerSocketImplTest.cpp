@@ -196,6 +196,18 @@ TEST(ServerSocketImplTest, ServerHangingUpClosesTheConnectionWithoutRaising) {
     }
 }
 
+TEST(ServerSocketImplTest, LastFrameBeforeTheServerHangsUpIsStillDelivered) {
+    Link link;
+    link.peer.sendRaw(std::string("\0\0\0\x05", 4) + "first" + std::string("\0\0\0\x04", 4) + "last");
+    link.peer.closeConnection();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // let the hang-up arrive too
+
+    EXPECT_EQ(link.receiveBounded(), "last");
+    EXPECT_FALSE(link.socket.connectionClosed());
+    EXPECT_EQ(link.receiveBounded(), "");
+    EXPECT_TRUE(link.socket.connectionClosed());
+}
+
 TEST(ServerSocketImplTest, SendingAfterTheServerLeftRaisesInsteadOfKillingTheProcess) {
     Link link;
     link.peer.closeConnection();
