@@ -100,16 +100,5 @@ TEST_F(ActionImplTest, NonFiniteValuesNeverReachTheServer) {
     EXPECT_TRUE(std::isnan(control.commands.getValue(representations::NaoJoints::NECK_YAW)));
 }
 
-TEST_F(ActionImplTest, EachCallReplacesThePreviousMessage) {
-    action.init(3, "T");
-    decision.set(std::make_shared<std::string>("x"), nullptr, true);
-    action.act(decision, control);
-    decision.set(nullptr, nullptr, false);
-    action.act(decision, control);
-    EXPECT_EQ(action.getServerMessage(), ZERO_JOINTS + "(syn)");
-    action.create(2);
-    EXPECT_EQ(action.getServerMessage(), "(scene rsg/agent/nao/nao_hetero.rsg 2)(syn)");
-}
-
 } // namespace
 } // namespace action

@@ -57,11 +57,5 @@ TEST(EffectorTest, NumbersAreWrittenLikeTheDefaultStream) {
     }
 }
 
-TEST(EffectorTest, AppendingKeepsWhatTheTextHeld) {
-    std::string text = "(say x)";
-    PassEffector().appendTo(text);
-    EXPECT_EQ(text, "(say x)(pass)");
-}
-
 } // namespace
 } // namespace action

@@ -10,17 +10,6 @@ namespace control {
 namespace kick {
 namespace {
 
-TEST(KickZMPParamsTest, DefaultsMakeAKickOfOnePointSixSeconds) {
-    const KickZMPParams defaults = KickZMPParams::getDefaultKickZMPParams();
-    EXPECT_DOUBLE_EQ(2 * defaults.moveZmpDuration + 2 * defaults.takeFootDuration + defaults.kickDuration, 1.6);
-    EXPECT_DOUBLE_EQ(defaults.kickAmplitude, 0.1);
-    EXPECT_DOUBLE_EQ(defaults.zFoot, 0.05);
-    EXPECT_DOUBLE_EQ(defaults.accelerationMoveRatio, 0.2);
-    EXPECT_DOUBLE_EQ(defaults.ySeparation, 0.06);
-    EXPECT_DOUBLE_EQ(defaults.zCom, 0.3);
-    EXPECT_DOUBLE_EQ(defaults.armsCompensationFactor, 0.0);
-}
-
 TEST(KickZMPParamsTest, EachKeySetsItsFieldOnly) {
     const struct {
         const char* key;

@@ -66,42 +66,6 @@ TEST(OmnidirectionalWalkZMPParamsTest, ValuesThatAreNoNumbersAreRejectedNamingTh
     }
 }
 
-TEST(OmnidirectionalWalkZMPParamsTest, EachNameSelectsItsOwnSet) {
-    using Type = OmnidirectionalWalkZMParamsType;
-    const struct {
-        Type type;
-        OmnidirectionalWalkZMPParams* set;
-    } cases[] = {
-        {Type::NORMAL, &OmnidirectionalWalkZMPParams::normalParams},
-        {Type::PRECISE, &OmnidirectionalWalkZMPParams::preciseParams},
-        {Type::CONDUCT, &OmnidirectionalWalkZMPParams::conductParams},
-        {Type::TURN, &OmnidirectionalWalkZMPParams::turnParams},
-        {Type::SPRINT, &OmnidirectionalWalkZMPParams::sprintParams},
-        {Type::CIRCLE, &OmnidirectionalWalkZMPParams::circleParams},
-        {Type::CONDUCT_TURN, &OmnidirectionalWalkZMPParams::conductTurnParams},
-        {Type::TURN_CONDUCT, &OmnidirectionalWalkZMPParams::turnConductParams},
-        {Type::SPRINT_TURN, &OmnidirectionalWalkZMPParams::sprintTurnParams},
-        {Type::TURN_SPRINT, &OmnidirectionalWalkZMPParams::turnSprintParams},
-        {Type::CONDUCT_SPRINT, &OmnidirectionalWalkZMPParams::conductSprintParams},
-        {Type::SPRINT_CONDUCT, &OmnidirectionalWalkZMPParams::sprintConductParams},
-    };
-    for (const auto& testCase : cases) {
-        EXPECT_EQ(&OmnidirectionalWalkZMPParams::getParamsSet(testCase.type), testCase.set)
-            << static_cast<int>(testCase.type);
-    }
-}
-
-TEST(OmnidirectionalWalkZMPParamsTest, GettingASetGivesACopy) {
-    const OmnidirectionalWalkZMPParams saved = OmnidirectionalWalkZMPParams::turnParams;
-    OmnidirectionalWalkZMPParams::turnParams = OmnidirectionalWalkZMPParams(0.2, 0.3, 0.02, 0.2, 0.06, 0.5);
-    OmnidirectionalWalkZMPParams copy =
-        OmnidirectionalWalkZMPParams::getOmnidirectionalWalkZMPParams(OmnidirectionalWalkZMParamsType::TURN);
-    copy.period = 9.0;
-    EXPECT_DOUBLE_EQ(OmnidirectionalWalkZMPParams::turnParams.period, 0.2);
-    EXPECT_DOUBLE_EQ(copy.ySeparation, 0.06);
-    OmnidirectionalWalkZMPParams::turnParams = saved;
-}
-
 } // namespace
 } // namespace walking
 } // namespace control
