@@ -1,5 +1,5 @@
-#include "representations/MarlowindsConstants.h"
 #include "representations/RobotTypeProfile.h"
+#include "representations/MarlowindsConstants.h"
 
 #include <gtest/gtest.h>
 

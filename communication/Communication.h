@@ -1,0 +1,36 @@
+#ifndef COMMUNICATION_COMMUNICATION_H
+#define COMMUNICATION_COMMUNICATION_H
+
+#include "communication/ServerSocket.h"
+
+#include <memory>
+#include <string>
+
+namespace communication {
+
+/// Owns the server connection and keeps the text of the last message received.
+class Communication {
+public:
+    /// Without a socket: nothing is sent, every receive gives the empty text.
+    Communication() = default;
+    explicit Communication(std::unique_ptr<ServerSocket> socket);
+    virtual ~Communication() = default;
+
+    /// Returns true when the connection could NOT be made.
+    bool establishConnection();
+    void closeConnection();
+    void receiveMessage();
+    /// Valid until the next receive.
+    const std::string& getCurrentMessage() const { return currentMessage; }
+    /// Sends nothing, and reports nothing, on a connection marked closed.
+    void sendMessage(const std::string& text);
+    bool connectionClosed() const;
+
+private:
+    std::unique_ptr<ServerSocket> serverSocket;
+    std::string currentMessage;
+};
+
+} // namespace communication
+
+#endif

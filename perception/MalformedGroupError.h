@@ -1,0 +1,19 @@
+#ifndef PERCEPTION_MALFORMEDGROUPERROR_H
+#define PERCEPTION_MALFORMEDGROUPERROR_H
+
+#include <stdexcept>
+#include <string>
+
+namespace perception {
+
+/// A server group lacks a nested group or token that its perceptor reads, or
+/// carries a number that is not finite. The group is skipped; a number that is
+/// not a number at all raises boost::bad_lexical_cast instead.
+class MalformedGroupError : public std::runtime_error {
+public:
+    explicit MalformedGroupError(const std::string& what) : std::runtime_error(what) {}
+};
+
+} // namespace perception
+
+#endif

@@ -1,0 +1,35 @@
+#ifndef PERCEPTION_PERCEPTORFACTORY_H
+#define PERCEPTION_PERCEPTORFACTORY_H
+
+#include "perception/Perceptor.h"
+#include "utils/parser/ParserTreeNode.h"
+
+#include <memory>
+#include <vector>
+
+namespace perception {
+
+/// Makes one perceptor per top-level group of a message, chosen by the group's
+/// keyword (exact, case-sensitive); groups with other keywords are skipped. A
+/// malformed group is skipped with one diagnostic line on the standard error
+/// stream and the rest of the message is used; a number that is not a number
+/// (boost::bad_lexical_cast) leaves update.
+class PerceptorFactory {
+public:
+    PerceptorFactory();
+    virtual ~PerceptorFactory() = default;
+
+    /// Replaces the previous message's perceptors. Trims each group's text in
+    /// place first.
+    void update(utils::parser::ParserTreeNode& root);
+    /// The current message's perceptors in the order of their groups; they live
+    /// until the next update.
+    std::vector<std::unique_ptr<Perceptor>>& getPerceptors() { return perceptors; }
+
+private:
+    std::vector<std::unique_ptr<Perceptor>> perceptors;
+};
+
+} // namespace perception
+
+#endif

@@ -1,0 +1,290 @@
+#include "communication/ServerSocketImpl.h"
+#include "tests/communication/LoopbackPeer.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <functional>
+#include <future>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace communication {
+namespace {
+
+using testing::LoopbackPeer;
+
+const std::string BUFFER_TOO_SMALL = "Trying to read more data than the size of the buffer";
+const std::string ENDED_IN_SEND = "connection has ended in send";
+
+/// A connected pair: the socket under test and the server's end.
+struct Link {
+    Link() : socket("127.0.0.1", peer.getPort()) {
+        connectResult = socket.establishConnection();
+        peer.accept();
+    }
+
+    std::string receiveBounded() {
+        return peer.callBounded([this] { return socket.receiveMessage(); });
+    }
+
+    LoopbackPeer peer;
+    ServerSocketImpl socket;
+    bool connectResult = true;
+};
+
+std::string expectRuntimeError(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "no exception";
+}
+
+TEST(ServerSocketImplTest, ConnectingReportsSuccessAndOpensTheConnection) {
+    Link link;
+
+    EXPECT_FALSE(link.connectResult);
+    EXPECT_FALSE(link.socket.connectionClosed());
+}
+
+TEST(ServerSocketImplTest, OutgoingFramesCarryTheBigEndianLength) {
+    const std::vector<std::string> texts = {
+        "",
+        "(syn)",
+        std::string(255, 'a'),
+        std::string(256, 'b'),
+        std::string(4096, 'c'),
+        std::string(ServerSocketImpl::BUFFER_SIZE - 4, 'd'),
+    };
+    for (const std::string& text : texts) {
+        Link link;
+
+        link.socket.sendMessage(text);
+
+        EXPECT_EQ(link.peer.receiveRaw(text.size() + 4), LoopbackPeer::frame(text)) << text.size();
+    }
+}
+
+TEST(ServerSocketImplTest, SynFrameIsLengthFiveThenTheText) {
+    Link link;
+
+    link.socket.sendMessage("(syn)");
+
+    EXPECT_EQ(link.peer.receiveRaw(9), std::string("\0\0\0\5(syn)", 9));
+}
+
+TEST(ServerSocketImplTest, OversizedTextIsRefusedAndNothingIsWritten) {
+    Link link;
+
+    const std::string error =
+        expectRuntimeError([&] { link.socket.sendMessage(std::string(ServerSocketImpl::BUFFER_SIZE - 3, 'x')); });
+    link.socket.sendMessage("(syn)");
+
+    EXPECT_EQ(error, BUFFER_TOO_SMALL);
+    EXPECT_EQ(link.peer.receiveFrame(), "(syn)");
+    EXPECT_FALSE(link.socket.connectionClosed());
+}
+
+TEST(ServerSocketImplTest, ReceiveReturnsTheNewestOfTheWaitingFrames) {
+    struct Row {
+        std::vector<std::string> waiting;
+        std::string expected;
+    };
+    const std::string large(100000, 'L');
+    const std::vector<Row> rows = {
+        {{"(time (now 0.02))"}, "(time (now 0.02))"},
+        {{"first", "second"}, "second"},
+        {{"a", "b", "c", "d"}, "d"},
+        {{""}, ""},
+        {{"text", ""}, ""},
+        {{large}, large},
+        {{std::string("nul\0inside", 10)}, std::string("nul\0inside", 10)},
+    };
+    for (const Row& row : rows) {
+        Link link;
+        std::string bytes;
+        for (const std::string& text : row.waiting) {
+            bytes += LoopbackPeer::frame(text);
+        }
+        link.peer.sendRaw(bytes);
+        link.peer.waitUntilDelivered();
+
+        EXPECT_EQ(link.receiveBounded(), row.expected) << row.waiting.size() << " frames";
+        EXPECT_FALSE(link.socket.connectionClosed());
+    }
+}
+
+TEST(ServerSocketImplTest, FramesArrivingLaterComeWithTheNextReceive) {
+    Link link;
+    link.peer.sendFrame("first");
+    link.peer.sendFrame("second");
+    link.peer.waitUntilDelivered();
+    const std::string firstCall = link.receiveBounded();
+
+    link.peer.sendFrame("third");
+    link.peer.waitUntilDelivered();
+    const std::string secondCall = link.receiveBounded();
+
+    EXPECT_EQ(firstCall, "second");
+    EXPECT_EQ(secondCall, "third");
+}
+
+TEST(ServerSocketImplTest, ShorterFrameAfterLongerOneReturnsOnlyItsOwnText) {
+    Link link;
+    link.peer.sendFrame(std::string(5000, 'x'));
+    link.peer.waitUntilDelivered();
+    const std::string longer = link.receiveBounded();
+
+    link.peer.sendFrame(std::string(100, 'y'));
+    link.peer.waitUntilDelivered();
+    const std::string shorter = link.receiveBounded();
+
+    EXPECT_EQ(longer, std::string(5000, 'x'));
+    EXPECT_EQ(shorter, std::string(100, 'y'));
+}
+
+TEST(ServerSocketImplTest, FrameArrivingInPiecesIsAssembled) {
+    const std::string text = "(GS (sl 0) (sr 0) (t 0.00) (pm BeforeKickOff))" + std::string(300000, 'p');
+    const std::string bytes = LoopbackPeer::frame(text);
+    const std::vector<std::size_t> cuts = {1, 3, 10, 100, 70000, 200000, bytes.size()};
+    Link link;
+    auto received = std::async(std::launch::async, [&] { return link.receiveBounded(); });
+
+    std::size_t from = 0;
+    for (const std::size_t to : cuts) {
+        link.peer.sendRaw(bytes.substr(from, to - from));
+        link.peer.waitUntilDelivered();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        from = to;
+    }
+
+    EXPECT_EQ(received.get(), text);
+}
+
+TEST(ServerSocketImplTest, ServerHangingUpClosesTheConnectionWithoutRaising) {
+    struct Row {
+        const char* name;
+        std::string lastBytes;
+    };
+    const std::vector<Row> rows = {
+        {"between frames", ""},
+        {"inside the length", std::string("\0\0", 2)},
+        {"inside the text", std::string("\0\0\0\x64", 4) + "only ten b"},
+        {"after a corrupt length of 4 GiB", std::string("\xFF\xFF\xFF\xFF", 4) + "only ten b"},
+    };
+    for (const Row& row : rows) {
+        Link link;
+        link.peer.sendRaw(row.lastBytes);
+        link.peer.closeConnection();
+
+        const std::string first = link.receiveBounded();
+        const bool closedAfterFirst = link.socket.connectionClosed();
+        const std::string second = link.receiveBounded();
+
+        EXPECT_EQ(first, "") << row.name;
+        EXPECT_TRUE(closedAfterFirst) << row.name;
+        EXPECT_EQ(second, "") << row.name;
+        EXPECT_EQ(expectRuntimeError([&] { link.socket.sendMessage("(syn)"); }), ENDED_IN_SEND) << row.name;
+    }
+}
+
+TEST(ServerSocketImplTest, LastFrameBeforeTheServerHangsUpIsStillDelivered) {
+    Link link;
+    link.peer.sendRaw(std::string("\0\0\0\x05", 4) + "first" + std::string("\0\0\0\x04", 4) + "last");
+    link.peer.closeConnection();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // let the hang-up arrive too
+
+    EXPECT_EQ(link.receiveBounded(), "last");
+    EXPECT_FALSE(link.socket.connectionClosed());
+    EXPECT_EQ(link.receiveBounded(), "");
+    EXPECT_TRUE(link.socket.connectionClosed());
+}
+
+TEST(ServerSocketImplTest, SendingAfterTheServerLeftRaisesInsteadOfKillingTheProcess) {
+    Link link;
+    link.peer.closeConnection();
+
+    // The first writes may still be accepted locally; the reset from the peer
+    // makes a later one fail.
+    std::string error = "no exception";
+    for (int attempt = 0; attempt < 200 && error == "no exception"; ++attempt) {
+        error = expectRuntimeError([&] { link.socket.sendMessage("(syn)"); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+
+    EXPECT_EQ(error, ENDED_IN_SEND);
+    EXPECT_FALSE(link.socket.connectionClosed());
+}
+
+TEST(ServerSocketImplTest, NeverConnectedSocketIsClosedAndRefusesToSend) {
+    ServerSocketImpl socket("127.0.0.1", LoopbackPeer::unusedPort());
+
+    EXPECT_TRUE(socket.connectionClosed());
+    EXPECT_EQ(socket.receiveMessage(), "");
+    EXPECT_EQ(expectRuntimeError([&] { socket.sendMessage("(syn)"); }), ENDED_IN_SEND);
+}
+
+TEST(ServerSocketImplTest, FailedConnectIsReportedAndLaterSendsRaise) {
+    struct Row {
+        std::string host;
+        int port;
+    };
+    const int unused = LoopbackPeer::unusedPort();
+    const std::vector<Row> rows = {
+        {"127.0.0.1", unused}, {"localhost", unused}, {"300.1.2.3", unused}, {"", unused}, {"127.0.0.1", 70000},
+    };
+    for (const Row& row : rows) {
+        ServerSocketImpl socket(row.host, row.port);
+
+        const bool failed = socket.establishConnection();
+
+        EXPECT_TRUE(failed) << row.host << ":" << row.port;
+        EXPECT_FALSE(socket.connectionClosed()) << row.host;
+        EXPECT_EQ(expectRuntimeError([&] { socket.sendMessage("(syn)"); }), ENDED_IN_SEND) << row.host;
+    }
+}
+
+TEST(ServerSocketImplTest, ClosingTwiceNeverClosesAnotherFilesDescriptor) {
+    int reused = -1;
+    {
+        Link link;
+        link.socket.closeConnection();
+        reused = ::open("/dev/null", O_RDONLY);
+        ASSERT_GE(reused, 0);
+        link.socket.closeConnection();
+    }
+
+    EXPECT_NE(::fcntl(reused, F_GETFD), -1) << "errno " << errno;
+    ::close(reused);
+}
+
+TEST(ServerSocketImplTest, ExchangeOverManyCyclesKeepsOnlyTheNewestMessage) {
+    Link link;
+    for (int cycle = 0; cycle < 30; ++cycle) {
+        // Every third cycle the agent has fallen behind by two frames.
+        const int waiting = cycle % 3 == 0 ? 3 : 1;
+        std::string bytes;
+        for (int k = 0; k < waiting; ++k) {
+            bytes += LoopbackPeer::frame("(time (now " + std::to_string(cycle) + "." + std::to_string(k) + "))");
+        }
+        link.peer.sendRaw(bytes);
+        link.peer.waitUntilDelivered();
+
+        const std::string received = link.receiveBounded();
+        link.socket.sendMessage("(he1 " + std::to_string(cycle) + ")(syn)");
+
+        EXPECT_EQ(received, "(time (now " + std::to_string(cycle) + "." + std::to_string(waiting - 1) + "))");
+        EXPECT_EQ(link.peer.receiveFrame(), "(he1 " + std::to_string(cycle) + ")(syn)");
+    }
+}
+
+} // namespace
+} // namespace communication

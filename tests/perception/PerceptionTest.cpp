@@ -1,0 +1,195 @@
+#include "perception/Perception.h"
+
+#include "marlowinds_lib/math/MathUtils.h"
+#include "perception/VisiblePlayer.h"
+#include "tests/perception/MessageFeed.h"
+
+#include <boost/lexical_cast.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace perception {
+namespace {
+
+using marlowinds_lib::math::MathUtils;
+using representations::NaoJoints;
+
+const std::string VISION = "(See (F1L (pol 18.66 53.57 -5.03)) (B (pol 1.89 -0.28 -57.93)) "
+                           "(L (pol 1.90 -0.22 -60.04) (pol 11.10 0.04 -8.46)) "
+                           "(P (team Rivals) (id 4) (head (pol 6.34 12.02 1.26)) (rfoot (pol 6.37 10.98 -5.41))))";
+
+/// A cycle's message in the server's shape: the neck joints first, vision
+/// (when given) between them and the other joints, the feet among the legs.
+/// Every joint reads angleDegrees.
+std::string serverMessage(double time, const std::string& vision, double angleDegrees) {
+    const std::string angle = std::to_string(angleDegrees);
+    std::string message = "(time (now " + std::to_string(time) +
+                          "))(GS (sl 0) (sr 0) (t 0.00) (pm BeforeKickOff))"
+                          "(GYR (n torso) (rt 0.00 -0.00 0.00))(ACC (n torso) (a 0.00 0.00 9.81))"
+                          "(HJ (n hj1) (ax " +
+                          angle + "))(HJ (n hj2) (ax " + angle + "))" + vision;
+    for (const std::string sensor : {"raj1", "raj2", "raj3", "raj4", "laj1", "laj2", "laj3", "laj4", "rlj1", "rlj2",
+                                     "rlj3", "rlj4", "rlj5", "rlj6"}) {
+        message += "(HJ (n " + std::string(sensor) + ") (ax " + angle + "))";
+    }
+    message += "(FRP (n rf) (c 0.01 0.02 -0.02) (f -0.09 0.04 23.11))";
+    for (const std::string sensor : {"llj1", "llj2", "llj3", "llj4", "llj5", "llj6"}) {
+        message += "(HJ (n " + std::string(sensor) + ") (ax " + angle + "))";
+    }
+    return message;
+}
+
+void expectAllJoints(const AgentPerception& snapshot, double angleDegrees) {
+    for (const double value : snapshot.getNaoJoints().getAsVector()) {
+        EXPECT_NEAR(value, MathUtils::degreesToRadians(angleDegrees), 1e-9);
+    }
+}
+
+TEST(PerceptionTest, FollowsTheServerCycleByCycle) {
+    struct Row {
+        double time;
+        bool vision;
+        double angle;
+    };
+    // Vision every third cycle.
+    const std::vector<Row> cycles{{0.38, true, -0.0}, {0.40, false, 1.5}, {0.42, false, -2.25}, {0.44, true, 3.0}};
+    Perception perception;
+    testing::MessageFeed feed;
+    for (const Row& cycle : cycles) {
+        perception.perceive(feed.deliver(serverMessage(cycle.time, cycle.vision ? VISION : "", cycle.angle)));
+
+        const AgentPerception& snapshot = perception.getAgentPerception();
+        EXPECT_NEAR(snapshot.getGlobalTime(), cycle.time, 1e-9);
+        EXPECT_EQ(snapshot.receivedVisionUpdate(), cycle.vision);
+        EXPECT_EQ(snapshot.getVisibleObjects().size(), cycle.vision ? 4u : 0u);
+        expectAllJoints(snapshot, cycle.angle);
+        EXPECT_DOUBLE_EQ(snapshot.getRightFootForceResistanceData().getForce().z, 23.11);
+        EXPECT_EQ(snapshot.getLeftFootForceResistanceData().getForce().z, 0.0);
+        EXPECT_DOUBLE_EQ(snapshot.getTorsoAcceleration().z, 9.81);
+    }
+}
+
+TEST(PerceptionTest, SeenPlayerCarriesTeamNumberAndParts) {
+    Perception perception;
+    testing::MessageFeed feed;
+
+    perception.perceive(feed.deliver(serverMessage(1.0, VISION, 0.0)));
+
+    const auto& objects = perception.getAgentPerception().getVisibleObjects();
+    ASSERT_EQ(objects.size(), 4u);
+    const auto* player = dynamic_cast<const VisiblePlayer*>(objects[3].get());
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->getTeamName(), "Rivals");
+    EXPECT_EQ(player->getId(), 4);
+    EXPECT_EQ(player->getAllBodyParts().size(), 2u);
+}
+
+TEST(PerceptionTest, KeepsTheRadioOfTheTeamItWasGiven) {
+    Perception perception("Rivals");
+    testing::MessageFeed feed;
+
+    perception.perceive(feed.deliver("(hear Rivals 1.00 -20 ours)(hear Marlowinds 1.00 20 theirs)"));
+    perception.perceive(feed.deliver("(hear Marlowinds 1.02 20 theirs)"));
+
+    EXPECT_EQ(perception.getAgentPerception().getHearData().getTeam(), "Rivals");
+    EXPECT_EQ(perception.getAgentPerception().getHearData().getMessage(), "ours");
+}
+
+TEST(PerceptionTest, DefaultTeamIsTheTeamDefaultName) {
+    Perception perception;
+    testing::MessageFeed feed;
+
+    perception.perceive(feed.deliver("(hear Marlowinds 1.00 self ours)"));
+
+    EXPECT_EQ(perception.getAgentPerception().getHearData().getMessage(), "ours");
+}
+
+TEST(PerceptionTest, AMalformedGroupIsSkippedAndTheRestOfTheMessageUsed) {
+    Perception perception;
+    testing::MessageFeed feed;
+    std::string message = serverMessage(2.0, VISION, 10.0);
+    message.replace(message.find("(HJ (n hj2) (ax 10.000000))"), 27, "(HJ (n hj2))");
+    ::testing::internal::CaptureStderr();
+
+    perception.perceive(feed.deliver(message));
+
+    EXPECT_FALSE(::testing::internal::GetCapturedStderr().empty());
+    const AgentPerception& snapshot = perception.getAgentPerception();
+    EXPECT_EQ(snapshot.getNaoJoints().getValue(NaoJoints::NECK_PITCH), 0.0);
+    EXPECT_NEAR(snapshot.getNaoJoints().getValue(NaoJoints::NECK_YAW), MathUtils::degreesToRadians(10.0), 1e-9);
+    EXPECT_NEAR(snapshot.getNaoJoints().getValue(NaoJoints::LEFT_FOOT_ROLL), MathUtils::degreesToRadians(10.0), 1e-9);
+    EXPECT_EQ(snapshot.getVisibleObjects().size(), 4u);
+    EXPECT_DOUBLE_EQ(snapshot.getGlobalTime(), 2.0);
+}
+
+TEST(PerceptionTest, AMalformedNumberThrowsAndTheNextMessageIsPerceived) {
+    Perception perception;
+    testing::MessageFeed feed;
+    perception.perceive(feed.deliver(serverMessage(1.0, VISION, 5.0)));
+    std::string broken = serverMessage(1.02, VISION, 6.0);
+    broken.replace(broken.find("(a 0.00 0.00 9.81)"), 18, "(a 0.00 0.0x 9.81)");
+
+    EXPECT_THROW(perception.perceive(feed.deliver(broken)), boost::bad_lexical_cast);
+
+    const AgentPerception& kept = perception.getAgentPerception();
+    EXPECT_DOUBLE_EQ(kept.getGlobalTime(), 1.0);
+    EXPECT_EQ(kept.getVisibleObjects().size(), 4u);
+    expectAllJoints(kept, 5.0);
+
+    perception.perceive(feed.deliver(serverMessage(1.04, "", 7.0)));
+
+    const AgentPerception& next = perception.getAgentPerception();
+    EXPECT_NEAR(next.getGlobalTime(), 1.04, 1e-9);
+    EXPECT_TRUE(next.getVisibleObjects().empty());
+    expectAllJoints(next, 7.0);
+}
+
+TEST(PerceptionTest, WithoutAConnectionTheMessageIsEmpty) {
+    Perception perception;
+    const communication::Communication unconnected;
+
+    perception.perceive(unconnected);
+
+    EXPECT_FALSE(perception.getAgentPerception().receivedVisionUpdate());
+    EXPECT_EQ(perception.getAgentPerception().getGlobalTime(), 0.0);
+}
+
+TEST(PerceptionTest, RandomReadingsNeverGiveNotANumber) {
+    MathUtils::generator.seed(5489u);
+    auto number = MathUtils::getUniformRandomGenerator(-500.0, 500.0);
+    auto distance = MathUtils::getUniformRandomGenerator(0.0, 40.0);
+    auto choice = MathUtils::getUniformRandomGenerator(0.0, 1.0);
+    Perception perception;
+    testing::MessageFeed feed;
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        const auto n = [&number] { return std::to_string(number()); };
+        const auto polar = [&] { return "(pol " + std::to_string(distance()) + " " + n() + " " + n() + ")"; };
+        std::string vision = "(See (B " + polar() + ") (L " + polar() + " " + polar() + ") (G1R " + polar() +
+                             ") (P (team Rivals) (id 3) (head " + polar() + ") (lfoot " + polar() + ")))";
+        std::string message = "(GYR (n torso) (rt " + n() + " " + n() + " " + n() + "))(ACC (n torso) (a " + n() + " " +
+                              n() + " " + n() + "))(FRP (n lf) (c " + n() + " " + n() + " " + n() + ") (f " + n() +
+                              " " + n() + " " + n() + "))(HJ (n llj3) (ax " + n() + "))";
+        message = choice() < 0.5 ? vision + message : message + (choice() < 0.5 ? vision : "");
+
+        perception.perceive(feed.deliver(message));
+
+        const AgentPerception& snapshot = perception.getAgentPerception();
+        for (const double value : snapshot.getNaoJoints().getAsVector()) {
+            ASSERT_TRUE(std::isfinite(value)) << message;
+        }
+        for (const auto& vector : {snapshot.getTorsoAngularVelocities(), snapshot.getTorsoAcceleration(),
+                                   snapshot.getLeftFootForceResistanceData().getForce()}) {
+            ASSERT_TRUE(std::isfinite(vector.x) && std::isfinite(vector.y) && std::isfinite(vector.z)) << message;
+        }
+        for (const auto& object : snapshot.getVisibleObjects()) {
+            ASSERT_TRUE(std::isfinite(object->getPosition().norm())) << message;
+            ASSERT_TRUE(std::isfinite(object->getHorizontalAngle())) << message;
+        }
+    }
+}
+
+} // namespace
+} // namespace perception
