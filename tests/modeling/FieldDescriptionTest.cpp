@@ -1,5 +1,7 @@
 #include "modeling/FieldDescription.h"
 
+#include "tests/modeling/GeometryExpectations.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,9 +16,7 @@ using representations::GoalPostType;
 using representations::PlaySide;
 
 void expectNear(const Vector3<double>& actual, const Vector3<double>& expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-12);
-    EXPECT_NEAR(actual.y, expected.y, 1e-12);
-    EXPECT_NEAR(actual.z, expected.z, 1e-12);
+    testing::expectNear(actual, expected, 1e-12);
 }
 
 FieldDescription fieldFor(PlaySide::PLAY_SIDE side) {
@@ -40,7 +40,7 @@ TEST(FieldDescriptionTest, FlagPositionsFollowTheSide) {
         {PlaySide::UNKNOWN, FlagType::F1L, {15, -10, 0}},
     };
     for (const FlagCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "side " << c.side << " flag " << c.flag);
+        SCOPED_TRACE(::testing::Message() << "side " << c.side << " flag " << c.flag);
         expectNear(fieldFor(c.side).getFlagKnownPosition(c.flag), c.expected);
     }
 }
@@ -64,7 +64,7 @@ TEST(FieldDescriptionTest, GoalPostPositionsFollowTheSide) {
         {PlaySide::UNKNOWN, GoalPostType::G1R, {-15, -1.05, 0.8}},
     };
     for (const PostCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "side " << c.side << " post " << c.post);
+        SCOPED_TRACE(::testing::Message() << "side " << c.side << " post " << c.post);
         expectNear(fieldFor(c.side).getGoalPostKnownPosition(c.post), c.expected);
     }
 }
