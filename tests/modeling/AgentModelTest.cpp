@@ -318,13 +318,6 @@ int callsUntilUp(AgentModel& model, int limit = 1000) {
     return 0;
 }
 
-TEST(AgentModelTest, UprightRobotHasNotFallen) {
-    Cycles cycles;
-    for (int cycle = 0; cycle < 50; ++cycle) {
-        EXPECT_FALSE(cycles.perceive(UPRIGHT).hasFallen());
-    }
-}
-
 TEST(AgentModelTest, FallLatchesForTwentyUprightSteps) {
     Cycles cycles;
     cycles.perceive(acceleration(0, 0, 9.5), 300);                  // filtered z settles at 9.5
