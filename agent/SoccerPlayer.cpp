@@ -33,7 +33,8 @@ void checkTeamName(const std::string& teamName) {
 
 } // namespace
 
-SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber) {
+SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber)
+    : perception(teamName) {
     checkTeamName(teamName);
 
     ParameterStore& store = ParameterStore::global();
