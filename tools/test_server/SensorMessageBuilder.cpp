@@ -88,6 +88,23 @@ void SensorMessageBuilder::appendPolar(std::string& out, double x, double y, dou
     out += ')';
 }
 
+void SensorMessageBuilder::appendPlayer(std::string& out, const std::string& team, int id, double x, double y) const {
+    if (!inView(x, y)) {
+        return;
+    }
+    out += " (P (team " + team + ") (id " + std::to_string(id) + ") (head ";
+    appendPolar(out, x, y, 0.5);
+    out += ") (rlowerarm ";
+    appendPolar(out, x, y - 0.1, 0.3);
+    out += ") (llowerarm ";
+    appendPolar(out, x, y + 0.1, 0.3);
+    out += ") (rfoot ";
+    appendPolar(out, x, y - 0.05, 0.02);
+    out += ") (lfoot ";
+    appendPolar(out, x, y + 0.05, 0.02);
+    out += "))";
+}
+
 std::string SensorMessageBuilder::visionGroup() const {
     std::string out = "(See";
     for (const auto& landmark : LANDMARKS) {
@@ -104,18 +121,9 @@ std::string SensorMessageBuilder::visionGroup() const {
         appendPolar(out, state.ballX, state.ballY, 0.042);
         out += ')';
     }
-    if (inView(state.opponentX, state.opponentY)) {
-        out += " (P (team " + state.opponentTeam + ") (id 7) (head ";
-        appendPolar(out, state.opponentX, state.opponentY, 0.5);
-        out += ") (rlowerarm ";
-        appendPolar(out, state.opponentX, state.opponentY - 0.1, 0.3);
-        out += ") (llowerarm ";
-        appendPolar(out, state.opponentX, state.opponentY + 0.1, 0.3);
-        out += ") (rfoot ";
-        appendPolar(out, state.opponentX, state.opponentY - 0.05, 0.02);
-        out += ") (lfoot ";
-        appendPolar(out, state.opponentX, state.opponentY + 0.05, 0.02);
-        out += "))";
+    appendPlayer(out, state.opponentTeam, 7, state.opponentX, state.opponentY);
+    for (const SimulatedPlayer& player : state.players) {
+        appendPlayer(out, player.team, player.id, player.x, player.y);
     }
     // Each line is reported by its visible stretch, sampled every 5 cm.
     for (const auto& line : FIELD_LINES) {

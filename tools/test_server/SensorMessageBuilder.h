@@ -8,6 +8,14 @@
 namespace tools {
 namespace test_server {
 
+/// A further player on the field, reported like the opponent.
+struct SimulatedPlayer {
+    std::string team;
+    int id = 0;
+    double x = 0.0;
+    double y = 0.0;
+};
+
 /// The state of the stand-in's world, in the server's global frame (the left
 /// team's own goal at x = -15).
 struct SimulatedWorld {
@@ -21,6 +29,8 @@ struct SimulatedWorld {
     double opponentX = 3.0;
     double opponentY = 1.0;
     std::string opponentTeam = "Opponents";
+    /// Players besides the opponent above (number 7), teammates included.
+    std::vector<SimulatedPlayer> players;
     std::string playMode = "BeforeKickOff";
     int scoreLeft = 0;
     int scoreRight = 0;
@@ -29,7 +39,7 @@ struct SimulatedWorld {
 /// Builds the sensor messages of a server cycle by cycle: clock, game state,
 /// gyroscope, accelerometer, the 22 joint angles (integrated from the speeds
 /// the agent commanded), foot pressure, vision every third cycle (flags, goal
-/// posts, field lines, ball, one opponent within a 120 degree view) and heard
+/// posts, field lines, ball and players within a 120 degree view) and heard
 /// team messages, in the shape and number format the server uses.
 class SensorMessageBuilder {
 public:
@@ -61,6 +71,7 @@ private:
     };
 
     void appendPolar(std::string& out, double x, double y, double z) const;
+    void appendPlayer(std::string& out, const std::string& team, int id, double x, double y) const;
     bool inView(double x, double y) const;
 
     SimulatedWorld state;

@@ -84,6 +84,18 @@ TEST(SensorMessageBuilderTest, VisionShowsWhatLiesInTheViewCone) {
     EXPECT_NE(vision.find("(L (pol"), std::string::npos);
 }
 
+TEST(SensorMessageBuilderTest, FurtherPlayersAreSeenWithTheirTeamAndNumber) {
+    SimulatedWorld world;
+    world.players = {{"Marlowinds", 3, -2.0, 1.0}, {"Opponents", 9, 0.0, -2.0}, {"Marlowinds", 4, -9.0, 0.0}};
+    SensorMessageBuilder builder(world);
+
+    const std::string vision = builder.visionGroup();
+
+    EXPECT_NE(vision.find("(P (team Marlowinds) (id 3) (head (pol"), std::string::npos);
+    EXPECT_NE(vision.find("(P (team Opponents) (id 9) (head (pol"), std::string::npos);
+    EXPECT_EQ(vision.find("(id 4)"), std::string::npos); // behind the robot
+}
+
 TEST(SensorMessageBuilderTest, JointAnglesFollowCommandedSpeeds) {
     SensorMessageBuilder builder(SimulatedWorld{});
     std::array<double, 22> speeds{};
