@@ -262,21 +262,6 @@ TEST(OtherPlayerModelTest, TakesAnotherRecordsPositionIdAndFlags) {
     EXPECT_EQ(player.getVelocity(), velocityBefore);
 }
 
-TEST(OtherPlayerModelTest, CopyTracksOnItsOwn) {
-    OtherPlayerModel original(3);
-    const perception::VisiblePlayer seen = playerAt({2.0, 2.0, 0.3});
-    original.update(0.0, &seen, STANDING_STILL, Pose2D());
-    OtherPlayerModel copy = original;
-
-    for (int cycle = 0; cycle < 101; ++cycle) {
-        copy.update(0.0, nullptr, Pose2D(0.0, 0.05, 0.0), Pose2D());
-    }
-
-    EXPECT_FALSE(copy.getObject().isRelevant());
-    EXPECT_TRUE(original.getObject().isRelevant());
-    EXPECT_NEAR(original.getObject().getLocalPosition().translation.x, 2.0, 1e-3);
-}
-
 TEST(OtherPlayerModelTest, CyclesAllocateNothing) {
     if (!testing::AllocationCounter::isAvailable()) {
         GTEST_SKIP() << "allocations are not counted in this build";
