@@ -1,33 +1,56 @@
 #include "tests/modeling/AllocationCounter.h"
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
+#include <cstddef>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define MARLOWINDS_COUNT_ALLOCATIONS 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MARLOWINDS_COUNT_ALLOCATIONS 0
+#endif
+#endif
+#ifndef MARLOWINDS_COUNT_ALLOCATIONS
+#define MARLOWINDS_COUNT_ALLOCATIONS 1
+#endif
 
 namespace {
-std::atomic<std::size_t> allocations{0};
-
-void* countedAllocation(std::size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
+std::atomic<long> allocations{0};
 } // namespace
 
-// Replaced in pairs, so that every block is freed the way it was allocated.
-void* operator new(std::size_t size) { return countedAllocation(size); }
-void* operator new[](std::size_t size) { return countedAllocation(size); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+#if MARLOWINDS_COUNT_ALLOCATIONS
+// The C library's own allocator, which the functions below count and forward to.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* pointer, std::size_t size);
+void __libc_free(void* pointer);
+
+void* malloc(std::size_t size) noexcept {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(size);
+}
+
+void* calloc(std::size_t count, std::size_t size) noexcept {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_calloc(count, size);
+}
+
+void* realloc(void* pointer, std::size_t size) noexcept {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_realloc(pointer, size);
+}
+
+void free(void* pointer) noexcept { __libc_free(pointer); }
+}
+#endif
 
 namespace modeling {
 namespace testing {
 
-std::size_t allocationCount() { return allocations.load(); }
+bool AllocationCounter::isAvailable() { return MARLOWINDS_COUNT_ALLOCATIONS != 0; }
+
+long AllocationCounter::count() { return allocations.load(std::memory_order_relaxed); }
 
 } // namespace testing
 } // namespace modeling

@@ -1,14 +1,17 @@
 #ifndef TESTS_MODELING_ALLOCATIONCOUNTER_H
 #define TESTS_MODELING_ALLOCATIONCOUNTER_H
 
-#include <cstddef>
-
 namespace modeling {
 namespace testing {
 
-/// The number of global operator new calls of this process so far; the test
-/// binary replaces operator new to count them.
-std::size_t allocationCount();
+/// Counts the heap allocations of the process: every malloc, calloc and
+/// realloc, and so every operator new and every Eigen buffer. Sanitizer builds
+/// keep their own allocator and count nothing.
+class AllocationCounter {
+public:
+    static bool isAvailable();
+    static long count();
+};
 
 } // namespace testing
 } // namespace modeling
