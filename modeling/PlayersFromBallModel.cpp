@@ -1,6 +1,7 @@
 #include "modeling/PlayersFromBallModel.h"
 
 #include "modeling/FieldDescription.h"
+#include "modeling/OtherPlayerModel.h"
 #include "utils/roboviz/Roboviz.h"
 
 #include <cmath>
@@ -44,8 +45,8 @@ void PlayersFromBallModel::update(bool isFallen, const Pose2D& self, const Pose2
 
     // The goalkeeper's record carries no vote; the agent's own message counts.
     const int sender = hearData.getUniformNumber();
-    if (sender != representations::HearData::GOALIE_NUMBER && hearData.getTeam() == teamName && sender >= 1 &&
-        sender <= NUMBER_OF_PLAYERS) {
+    if (sender != representations::HearData::GOALIE_NUMBER && hearData.getTeam() == teamName &&
+        OtherPlayerModel::isUniformNumber(sender)) {
         heardClosestToBall[static_cast<std::size_t>(sender - 1)] = hearData.getPlayerClosestToBall();
     }
 

@@ -1,0 +1,174 @@
+#include "modeling/BallModel.h"
+
+#include "tests/modeling/RecordingRoboviz.h"
+#include "tests/modeling/Sightings.h"
+#include "tests/support/TeamRadioRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace modeling {
+namespace {
+
+using marlowinds_lib::math::Pose2D;
+using marlowinds_lib::math::Vector3;
+using representations::HearData;
+using tests::TeamRadioRecord;
+
+const std::string TEAM = "Marlowinds";
+constexpr int AGENT = 5;
+
+/// A teammate's message announcing the ball at (3.5, -1.2).
+HearData ballAnnouncedBy(int sender, bool fallen = false, bool ballRelevant = true, bool fromSelf = false,
+                         const std::string& team = TEAM) {
+    HearData heard(team, 0.0, fromSelf, 0.0,
+                   TeamRadioRecord::fieldPlayer(sender, 1.0, 1.0, fallen, 3.5, -1.2, ballRelevant,
+                                                TeamRadioRecord::defaultRoles(), sender));
+    heard.decode(TEAM);
+    return heard;
+}
+
+void expectPose(const Pose2D& actual, const Pose2D& expected, double tolerance = 1e-9) {
+    EXPECT_NEAR(actual.rotation, expected.rotation, tolerance);
+    EXPECT_NEAR(actual.translation.x, expected.translation.x, tolerance);
+    EXPECT_NEAR(actual.translation.y, expected.translation.y, tolerance);
+}
+
+class BallModelTest : public ::testing::Test {
+protected:
+    void see(double time, const Vector3<double>& point, const HearData& heard = HearData()) {
+        const perception::VisibleBall ball = testing::ballAt(point);
+        model.update(time, &ball, heard, TEAM, AGENT, stillOdometry, selfPose);
+    }
+    void miss(double time, const HearData& heard = HearData()) {
+        model.update(time, nullptr, heard, TEAM, AGENT, stillOdometry, selfPose);
+    }
+    /// Seen once, then out of sight until the tracker gives it up.
+    void loseTheBall() {
+        see(1.0, {2.0, 0.0, 0.04});
+        for (int cycle = 0; cycle < 101; ++cycle) {
+            miss(1.02 + 0.02 * cycle);
+        }
+        ASSERT_FALSE(model.getObject().isRelevant());
+    }
+
+    BallModel model;
+    Pose2D stillOdometry;
+    Pose2D selfPose{M_PI / 2.0, -3.0, 1.0};
+};
+
+TEST_F(BallModelTest, ASeenBallIsPlacedOnTheFieldWithTheAgentsPose) {
+    see(12.5, {2.0, 0.5, 0.04});
+
+    const representations::Ball& ball = model.getObject();
+    EXPECT_TRUE(ball.isRelevant());
+    EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
+    EXPECT_DOUBLE_EQ(ball.getLastSeenTime(), 12.5);
+    expectPose(ball.getLocalPosition(), Pose2D(0.0, 2.0, 0.5), 1e-6);
+    // Facing +y from (-3, 1): 2 m ahead and 0.5 m to the left.
+    expectPose(model.getObject().getPosition(), Pose2D(M_PI / 2.0, -3.5, 3.0), 1e-6);
+}
+
+TEST_F(BallModelTest, TheSightingTimeStaysWhileTheBallIsOutOfSight) {
+    see(3.0, {2.0, 0.0, 0.04});
+    miss(3.02);
+    miss(3.04);
+
+    EXPECT_DOUBLE_EQ(model.getObject().getLastSeenTime(), 3.0);
+    EXPECT_TRUE(model.getObject().isRelevant());
+}
+
+TEST_F(BallModelTest, ALostBallIsTakenFromAStandingTeammatesMessage) {
+    ASSERT_NO_FATAL_FAILURE(loseTheBall());
+    const Pose2D localBefore = model.getObject().getLocalPosition();
+
+    miss(9.0, ballAnnouncedBy(4));
+
+    const representations::Ball& ball = model.getObject();
+    EXPECT_TRUE(ball.isRelevant());
+    EXPECT_EQ(model.getBallSource(), BallModel::HEARD_BALL);
+    expectPose(model.getObject().getPosition(), Pose2D(0.0, 3.5, -1.2));
+    EXPECT_DOUBLE_EQ(ball.getLastHeardTime(), 9.0);
+    EXPECT_EQ(ball.getLocalPosition(), localBefore);
+}
+
+TEST_F(BallModelTest, AMessageThatCannotStandInLeavesTheLostBallWhereItWas) {
+    const struct {
+        const char* what;
+        HearData heard;
+    } cases[] = {
+        {"the goalkeeper", ballAnnouncedBy(1)},
+        {"a fallen teammate", ballAnnouncedBy(4, true)},
+        {"the agent itself", ballAnnouncedBy(AGENT, false, true, true)},
+        {"an empty text", HearData(TEAM, 0.0, false, 0.0, "")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        model = BallModel();
+        ASSERT_NO_FATAL_FAILURE(loseTheBall());
+        const Pose2D before = model.getObject().getPosition();
+
+        miss(9.0, c.heard);
+
+        EXPECT_FALSE(model.getObject().isRelevant());
+        EXPECT_EQ(model.getBallSource(), BallModel::HEARD_BALL);
+        EXPECT_EQ(model.getObject().getPosition(), before);
+        EXPECT_DOUBLE_EQ(model.getObject().getLastHeardTime(), 0.0);
+    }
+}
+
+TEST_F(BallModelTest, AnotherTeamsMessageChangesNeitherBallNorSource) {
+    ASSERT_NO_FATAL_FAILURE(loseTheBall());
+
+    miss(9.0, ballAnnouncedBy(4, false, true, false, "Others"));
+
+    EXPECT_FALSE(model.getObject().isRelevant());
+    EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
+}
+
+TEST_F(BallModelTest, ABallTheTeammateDoesNotTrustIsStoredButNotRelevant) {
+    ASSERT_NO_FATAL_FAILURE(loseTheBall());
+
+    miss(9.0, ballAnnouncedBy(4, false, false));
+
+    EXPECT_FALSE(model.getObject().isRelevant());
+    EXPECT_EQ(model.getBallSource(), BallModel::HEARD_BALL);
+    expectPose(model.getObject().getPosition(), Pose2D(0.0, 3.5, -1.2));
+}
+
+TEST_F(BallModelTest, ASeenBallWinsOverAnAnnouncedOne) {
+    see(1.0, {1.0, 0.0, 0.04}, ballAnnouncedBy(4));
+
+    EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
+    EXPECT_DOUBLE_EQ(model.getObject().getLastHeardTime(), 0.0);
+}
+
+TEST_F(BallModelTest, TheBallInformationIsDrawnOnlyForARelevantBall) {
+    const RecordingRoboviz::Installed drawing;
+    selfPose = Pose2D(0.0, 0.0, 0.0);
+    see(1.0, {2.0, 0.0, 0.04});
+
+    model.drawBallInformation(BallModel::SEEN_BALL, Pose2D(0.0, 1.0, 2.0), 5);
+    ASSERT_EQ(drawing.calls().size(), 2u);
+    double x = 0.0;
+    double y = 0.0;
+    char tail[32] = {};
+    ASSERT_EQ(std::sscanf(drawing.calls()[0].c_str(), "annotation Seen Ball %lf %lf %31[^\n]", &x, &y, tail), 3)
+        << drawing.calls()[0];
+    EXPECT_NEAR(x, 2.0, 1e-3);
+    EXPECT_NEAR(y, 0.0, 1e-3);
+    EXPECT_STREQ(tail, "5 1 2 0.8 8"); // name, place and colour
+    EXPECT_EQ(drawing.calls()[1], "swap 5");
+
+    ASSERT_NO_FATAL_FAILURE(loseTheBall());
+    const std::size_t before = drawing.calls().size();
+    model.drawBallInformation(BallModel::HEARD_BALL, Pose2D(0.0, 1.0, 2.0), 5);
+    EXPECT_EQ(drawing.calls().size(), before);
+}
+
+} // namespace
+} // namespace modeling
