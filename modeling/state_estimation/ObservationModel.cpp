@@ -1,0 +1,212 @@
+#include "modeling/state_estimation/ObservationModel.h"
+
+#include "marlowinds_lib/geometry/GeometryUtils.h"
+#include "marlowinds_lib/math/MathUtils.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+namespace modeling {
+namespace state_estimation {
+
+using marlowinds_lib::geometry::GeometryUtils;
+using marlowinds_lib::math::MathUtils;
+using marlowinds_lib::math::Pose2D;
+using representations::NaoJoints;
+
+namespace {
+
+constexpr double NEGATIVE_INFO_HALF_VIEW_ANGLE = MathUtils::PI / 3.0;
+constexpr double NEGATIVE_INFO_PENALTY = -20.0;
+
+/// A point of the robot frame placed in the field with pose. The heading's
+/// cosine and sine are taken in single precision.
+ObservationModel::Vector2 placeOnField(const Pose2D& pose, const ObservationModel::Vector2& point) {
+    const double cosHeading = std::cos(static_cast<float>(pose.rotation));
+    const double sinHeading = std::sin(static_cast<float>(pose.rotation));
+    return {point.x * cosHeading - point.y * sinHeading + pose.translation.x,
+            point.x * sinHeading + point.y * cosHeading + pose.translation.y};
+}
+
+double lengthOf(const marlowinds_lib::geometry::Line2D& line) { return line.getStart().distance(line.getEnd()); }
+
+} // namespace
+
+ObservationModel::ObservationModel(double distanceVariance, double bearingVariance)
+    : distanceVariance(distanceVariance),
+      bearingVariance(bearingVariance), fieldLines{
+                                            Line2D({15, 10}, {-15, 10}),     Line2D({15, -10}, {15, 10}),
+                                            Line2D({-15, -10}, {15, -10}),   Line2D({-15, -10}, {-15, 10}),
+                                            Line2D({0, -10}, {0, 10}),       Line2D({13.2, 3}, {13.2, -3}),
+                                            Line2D({13.2, 3}, {15, 3}),      Line2D({13.2, -3}, {15, -3}),
+                                            Line2D({-13.2, 3}, {-13.2, -3}), Line2D({-13.2, 3}, {-15, 3}),
+                                            Line2D({-13.2, -3}, {-15, -3}),
+                                        } {
+    possibleActualLines.reserve(fieldLines.size());
+}
+
+void ObservationModel::updateWithEstimate(const std::vector<Line2D>& seenLines, const Pose2D& estimate,
+                                          const NaoJoints& joints) {
+    calculatePossibleActualLines(estimate, joints);
+    preComputeDistances(seenLines);
+    preComputeLandmarksUsingCurrentEstimation(seenLines, estimate);
+}
+
+double ObservationModel::calculateObservationLogProbabilityFromLandmarks(
+    const Particle& particle, const std::vector<LandmarkObservation>& landmarks) const {
+    if (landmarks.empty()) {
+        return IMPOSSIBLE;
+    }
+    double logLikelihood = 0.0;
+    for (const LandmarkObservation& landmark : landmarks) {
+        logLikelihood += calculateObservationLogProbabilityFromOneLandmark(particle, landmark);
+    }
+    return logLikelihood;
+}
+
+double ObservationModel::calculateObservationLogProbabilityFromLines(const Particle& particle,
+                                                                     const std::vector<Line2D>& seenLines) const {
+    const int seenCount = usableSeenLines(seenLines);
+    if (seenCount == 0) {
+        return 0.0;
+    }
+    const int candidateCount = usableCandidates();
+    if (candidateCount == 0) {
+        return seenCount * IMPOSSIBLE;
+    }
+    double logLikelihood = 0.0;
+    for (int j = 0; j < seenCount; ++j) {
+        double best = IMPOSSIBLE;
+        for (int i = 0; i < candidateCount; ++i) {
+            if (lengthRatios[i][j] > MAX_LENGTH_RATIO) {
+                continue;
+            }
+            const ObservationPair& pair = extractedLandmarks[i][j];
+            const double term = calculateObservationLogProbabilityFromOneLandmark(particle, pair.first) +
+                                calculateObservationLogProbabilityFromOneLandmark(particle, pair.second);
+            if (term > best) {
+                best = term;
+            }
+        }
+        logLikelihood += best;
+    }
+    return logLikelihood;
+}
+
+double ObservationModel::calculateObservationLogProbabilityFromOneLandmark(const Particle& particle,
+                                                                           const LandmarkObservation& landmark) const {
+    const double distance = landmark.distance;
+    // An observation at distance 0, or one that is not finite, tells nothing
+    // about the pose: it is skipped rather than divided by.
+    if (!(distance > 0.0) || !std::isfinite(distance) || !std::isfinite(landmark.bearing) ||
+        !std::isfinite(landmark.position.x) || !std::isfinite(landmark.position.y)) {
+        if (distance == 0.0) {
+            std::cout << "zero division";
+        }
+        return 0.0;
+    }
+    const Pose2D& pose = particle.getPose();
+    const double dx = landmark.position.x - pose.translation.x;
+    const double dy = landmark.position.y - pose.translation.y;
+    const double distanceError = std::sqrt(dx * dx + dy * dy) - distance;
+    const double bearingError = MathUtils::normalizeAngle(std::atan2(dy, dx) - pose.rotation - landmark.bearing);
+    const double variance = distanceVariance * distance * distance / 10000.0;
+    const double distanceTerm = -distanceError * distanceError / variance;
+    if (std::isnan(distanceTerm)) {
+        // Only a particle that is not a number gets here: it explains nothing.
+        std::cout << "distance probability error";
+        return IMPOSSIBLE;
+    }
+    return distanceTerm - bearingError * bearingError / bearingVariance;
+}
+
+double ObservationModel::calculateObservationLogProbabilityFromNegativeInfo(
+    const Particle& particle, const std::vector<LandmarkObservation>& landmarks) const {
+    const Pose2D& pose = particle.getPose();
+    const Line2D left(pose.translation, pose.rotation + NEGATIVE_INFO_HALF_VIEW_ANGLE);
+    const Line2D right(pose.translation, pose.rotation - NEGATIVE_INFO_HALF_VIEW_ANGLE);
+    int unseen = 0;
+    for (const LandmarkObservation& landmark : landmarks) {
+        if (!GeometryUtils::pointIsBetweenLines(landmark.position, left, right)) {
+            ++unseen;
+        }
+    }
+    return NEGATIVE_INFO_PENALTY * unseen;
+}
+
+void ObservationModel::calculatePossibleActualLines(const Pose2D& estimate, const NaoJoints& joints) {
+    const double viewDirection = estimate.rotation + joints.getValue(NaoJoints::NECK_YAW);
+    const Line2D left(estimate.translation, viewDirection + HALF_VIEW_ANGLE);
+    const Line2D right(estimate.translation, viewDirection - HALF_VIEW_ANGLE);
+    possibleActualLines.clear();
+    for (const Line2D& line : fieldLines) {
+        Vector2 crossing;
+        if (GeometryUtils::pointIsBetweenLines(line.getStart(), left, right) ||
+            GeometryUtils::pointIsBetweenLines(line.getEnd(), left, right) ||
+            line.intersectWithLineSeg(left, crossing)) {
+            possibleActualLines.push_back(line);
+        }
+    }
+}
+
+void ObservationModel::preComputeDistances(const std::vector<Line2D>& seenLines) {
+    const int seenCount = usableSeenLines(seenLines);
+    const int candidateCount = usableCandidates();
+    for (int i = 0; i < candidateCount; ++i) {
+        const double candidateLength = lengthOf(possibleActualLines[i]);
+        for (int j = 0; j < seenCount; ++j) {
+            lengthRatios[i][j] = lengthOf(seenLines[j]) / candidateLength;
+        }
+    }
+}
+
+void ObservationModel::preComputeLandmarksUsingCurrentEstimation(const std::vector<Line2D>& seenLines,
+                                                                 const Pose2D& estimate) {
+    const int seenCount = usableSeenLines(seenLines);
+    const int candidateCount = usableCandidates();
+    for (int j = 0; j < seenCount && candidateCount > 0; ++j) {
+        // Placing the seen end points does not depend on the candidate.
+        const ObservationPair placed = placeSeenLine(estimate, seenLines[j]);
+        for (int i = 0; i < candidateCount; ++i) {
+            projectOnto(possibleActualLines[i], placed, extractedLandmarks[i][j]);
+        }
+    }
+}
+
+ObservationModel::ObservationPair
+ObservationModel::extractLandmarksFromLine(const Particle& particle, const Line2D& candidate, const Line2D& seen) {
+    projectOnto(candidate, placeSeenLine(particle.getPose(), seen), scratch);
+    return scratch;
+}
+
+ObservationModel::ObservationPair ObservationModel::placeSeenLine(const Pose2D& pose, const Line2D& seen) {
+    ObservationPair placed(observationOf(seen.getStart()), observationOf(seen.getEnd()));
+    placed.first.position = placeOnField(pose, seen.getStart());
+    placed.second.position = placeOnField(pose, seen.getEnd());
+    return placed;
+}
+
+void ObservationModel::projectOnto(const Line2D& candidate, const ObservationPair& placed, ObservationPair& pair) {
+    pair = placed;
+    pair.first.position = candidate.getPointOnLineClosestTo(placed.first.position);
+    pair.second.position = candidate.getPointOnLineClosestTo(placed.second.position);
+}
+
+LandmarkObservation ObservationModel::observationOf(const Vector2& seenPoint) {
+    LandmarkObservation observation;
+    observation.distance = std::sqrt(seenPoint.x * seenPoint.x + seenPoint.y * seenPoint.y);
+    observation.bearing = std::atan2(seenPoint.y, seenPoint.x);
+    return observation;
+}
+
+int ObservationModel::usableSeenLines(const std::vector<Line2D>& seenLines) {
+    return static_cast<int>(std::min<std::size_t>(seenLines.size(), MAX_LINES));
+}
+
+int ObservationModel::usableCandidates() const {
+    return static_cast<int>(std::min<std::size_t>(possibleActualLines.size(), MAX_LINES));
+}
+
+} // namespace state_estimation
+} // namespace modeling
