@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <limits>
 
 namespace modeling {
 namespace state_estimation {
@@ -44,6 +45,7 @@ ObservationModel::ObservationModel(double distanceVariance, double bearingVarian
                                             Line2D({-13.2, -3}, {-15, -3}),
                                         } {
     possibleActualLines.reserve(fieldLines.size());
+    preferredCandidates.fill(-1);
 }
 
 void ObservationModel::updateWithEstimate(const std::vector<Line2D>& seenLines, const Pose2D& estimate,
@@ -51,6 +53,27 @@ void ObservationModel::updateWithEstimate(const std::vector<Line2D>& seenLines, 
     calculatePossibleActualLines(estimate, joints);
     preComputeDistances(seenLines);
     preComputeLandmarksUsingCurrentEstimation(seenLines, estimate);
+    choosePreferredCandidates(seenLines, estimate);
+}
+
+void ObservationModel::choosePreferredCandidates(const std::vector<Line2D>& seenLines, const Pose2D& estimate) {
+    const int seenCount = usableSeenLines(seenLines);
+    const int candidateCount = usableCandidates();
+    const Particle atEstimate(estimate);
+    for (int j = 0; j < seenCount; ++j) {
+        preferredCandidates[j] = -1;
+        double best = IMPOSSIBLE;
+        for (int i = 0; i < candidateCount; ++i) {
+            if (lengthRatios[i][j] > MAX_LENGTH_RATIO) {
+                continue;
+            }
+            const double term = scorePair(atEstimate, extractedLandmarks[i][j]);
+            if (preferredCandidates[j] < 0 || term > best) {
+                preferredCandidates[j] = i;
+                best = term;
+            }
+        }
+    }
 }
 
 double ObservationModel::calculateObservationLogProbabilityFromLandmarks(
@@ -77,48 +100,117 @@ double ObservationModel::calculateObservationLogProbabilityFromLines(const Parti
     }
     double logLikelihood = 0.0;
     for (int j = 0; j < seenCount; ++j) {
-        double best = IMPOSSIBLE;
-        for (int i = 0; i < candidateCount; ++i) {
-            if (lengthRatios[i][j] > MAX_LENGTH_RATIO) {
-                continue;
-            }
-            const ObservationPair& pair = extractedLandmarks[i][j];
-            const double term = calculateObservationLogProbabilityFromOneLandmark(particle, pair.first) +
-                                calculateObservationLogProbabilityFromOneLandmark(particle, pair.second);
-            if (term > best) {
-                best = term;
-            }
-        }
-        logLikelihood += best;
+        logLikelihood += bestMatch(particle, j, candidateCount);
     }
     return logLikelihood;
 }
 
+double ObservationModel::bestMatch(const Particle& particle, int seen, int candidateCount) const {
+    // The estimate's own match is scored first. As no term of a pair is positive,
+    // the score it sets rules out most other candidates by their distance terms:
+    // first by the distance of one end point alone, which costs no square root,
+    // then by both. A candidate ruled out could not have raised the maximum.
+    double best = IMPOSSIBLE;
+    const int preferred = preferredCandidates[seen];
+    if (preferred >= 0 && preferred < candidateCount) {
+        best = std::max(best, scorePair(particle, extractedLandmarks[preferred][seen]));
+    }
+    const DistanceBand startBand = bandFor(extractedLandmarks[0][seen].first, best);
+    const DistanceBand endBand = bandFor(extractedLandmarks[0][seen].second, best);
+    const Vector2& position = particle.getPose().translation;
+    for (int i = 0; i < candidateCount; ++i) {
+        if (i == preferred || lengthRatios[i][seen] > MAX_LENGTH_RATIO) {
+            continue;
+        }
+        const ObservationPair& pair = extractedLandmarks[i][seen];
+        if (startBand.rulesOut(position, pair.first.position) || endBand.rulesOut(position, pair.second.position) ||
+            !(distanceBound(particle.getPose(), pair) > best)) {
+            continue;
+        }
+        const double term = scorePair(particle, pair);
+        if (term > best) {
+            best = term;
+        }
+    }
+    return best;
+}
+
+double ObservationModel::distanceBound(const Pose2D& pose, const ObservationPair& pair) const {
+    const auto distanceTermOf = [&](const LandmarkObservation& landmark) {
+        if (!isUsable(landmark)) {
+            return 0.0;
+        }
+        const double distanceTerm = distanceLogLikelihood(pose, landmark);
+        return std::isnan(distanceTerm) ? IMPOSSIBLE : distanceTerm;
+    };
+    return distanceTermOf(pair.first) + distanceTermOf(pair.second);
+}
+
+double ObservationModel::scorePair(const Particle& particle, const ObservationPair& pair) const {
+    return calculateObservationLogProbabilityFromOneLandmark(particle, pair.first) +
+           calculateObservationLogProbabilityFromOneLandmark(particle, pair.second);
+}
+
+ObservationModel::DistanceBand ObservationModel::bandFor(const LandmarkObservation& observation, double best) const {
+    DistanceBand band;
+    if (!isUsable(observation) || !(best > IMPOSSIBLE) || !(best <= 0.0)) {
+        return band;
+    }
+    // An end point whose distance error reaches this alone scores below best,
+    // as no term of a pair is positive; the margin keeps rounding on the safe side.
+    const double variance = distanceVariance * observation.distance * observation.distance / 10000.0;
+    const double error = std::sqrt(-best * variance) * (1.0 + 1e-6) + 1e-12;
+    const double low = observation.distance - error;
+    const double high = observation.distance + error;
+    band.lowSquared = low > 0.0 ? low * low : -1.0;
+    band.highSquared = high * high;
+    return band;
+}
+
+bool ObservationModel::DistanceBand::rulesOut(const Vector2& from, const Vector2& to) const {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double squared = dx * dx + dy * dy;
+    return squared > highSquared || squared < lowSquared;
+}
+
 double ObservationModel::calculateObservationLogProbabilityFromOneLandmark(const Particle& particle,
                                                                            const LandmarkObservation& landmark) const {
-    const double distance = landmark.distance;
-    // An observation at distance 0, or one that is not finite, tells nothing
-    // about the pose: it is skipped rather than divided by.
-    if (!(distance > 0.0) || !std::isfinite(distance) || !std::isfinite(landmark.bearing) ||
-        !std::isfinite(landmark.position.x) || !std::isfinite(landmark.position.y)) {
-        if (distance == 0.0) {
+    if (!isUsable(landmark)) {
+        if (landmark.distance == 0.0) {
             std::cout << "zero division";
         }
         return 0.0;
     }
     const Pose2D& pose = particle.getPose();
-    const double dx = landmark.position.x - pose.translation.x;
-    const double dy = landmark.position.y - pose.translation.y;
-    const double distanceError = std::sqrt(dx * dx + dy * dy) - distance;
-    const double bearingError = MathUtils::normalizeAngle(std::atan2(dy, dx) - pose.rotation - landmark.bearing);
-    const double variance = distanceVariance * distance * distance / 10000.0;
-    const double distanceTerm = -distanceError * distanceError / variance;
+    const double distanceTerm = distanceLogLikelihood(pose, landmark);
     if (std::isnan(distanceTerm)) {
         // Only a particle that is not a number gets here: it explains nothing.
         std::cout << "distance probability error";
         return IMPOSSIBLE;
     }
+    const double dx = landmark.position.x - pose.translation.x;
+    const double dy = landmark.position.y - pose.translation.y;
+    double bearingError = std::atan2(dy, dx) - pose.rotation - landmark.bearing;
+    if (!(bearingError >= -MathUtils::PI && bearingError < MathUtils::PI)) {
+        bearingError = MathUtils::normalizeAngle(bearingError);
+    }
     return distanceTerm - bearingError * bearingError / bearingVariance;
+}
+
+bool ObservationModel::isUsable(const LandmarkObservation& landmark) {
+    // An observation at distance 0, or one that is not finite, tells nothing
+    // about the pose: it is skipped rather than divided by.
+    return landmark.distance > 0.0 && std::isfinite(landmark.distance) && std::isfinite(landmark.bearing) &&
+           std::isfinite(landmark.position.x) && std::isfinite(landmark.position.y);
+}
+
+double ObservationModel::distanceLogLikelihood(const Pose2D& pose, const LandmarkObservation& landmark) const {
+    const double dx = landmark.position.x - pose.translation.x;
+    const double dy = landmark.position.y - pose.translation.y;
+    const double distanceError = std::sqrt(dx * dx + dy * dy) - landmark.distance;
+    const double variance = distanceVariance * landmark.distance * landmark.distance / 10000.0;
+    return -distanceError * distanceError / variance;
 }
 
 double ObservationModel::calculateObservationLogProbabilityFromNegativeInfo(

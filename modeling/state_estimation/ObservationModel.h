@@ -8,6 +8,7 @@
 #include "representations/NaoJoints.h"
 
 #include <array>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -71,6 +72,26 @@ private:
     /// placed with both positions moved onto the candidate's line.
     static void projectOnto(const Line2D& candidate, const ObservationPair& placed, ObservationPair& pair);
     static LandmarkObservation observationOf(const Vector2& seenPoint);
+    /// False for an observation at distance 0 or with a value that is not finite.
+    static bool isUsable(const LandmarkObservation& landmark);
+    double distanceLogLikelihood(const marlowinds_lib::math::Pose2D& pose, const LandmarkObservation& landmark) const;
+
+    /// The squared distances from a particle at which an end point's distance
+    /// error alone puts a pair below the best score so far.
+    struct DistanceBand {
+        double lowSquared = -1.0;
+        double highSquared = std::numeric_limits<double>::infinity();
+        bool rulesOut(const Vector2& from, const Vector2& to) const;
+    };
+    DistanceBand bandFor(const LandmarkObservation& observation, double best) const;
+    /// The best score of a seen line over the candidates, for one particle.
+    double bestMatch(const Particle& particle, int seen, int candidateCount) const;
+    double scorePair(const Particle& particle, const ObservationPair& pair) const;
+    /// The distance terms of a pair: never below its score.
+    double distanceBound(const marlowinds_lib::math::Pose2D& pose, const ObservationPair& pair) const;
+    /// For each seen line, the candidate that explains it best from the estimate.
+    void choosePreferredCandidates(const std::vector<Line2D>& seenLines, const marlowinds_lib::math::Pose2D& estimate);
+    /// How many seen lines, and how many candidates, fit the tables.
     static int usableSeenLines(const std::vector<Line2D>& seenLines);
     int usableCandidates() const;
 
@@ -81,6 +102,7 @@ private:
     std::array<std::array<double, MAX_LINES>, MAX_LINES> lengthRatios{};
     std::array<std::array<ObservationPair, MAX_LINES>, MAX_LINES> extractedLandmarks{};
     ObservationPair scratch;
+    std::array<int, MAX_LINES> preferredCandidates;
 };
 
 } // namespace state_estimation

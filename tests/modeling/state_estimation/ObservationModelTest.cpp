@@ -4,6 +4,9 @@
 #include "modeling/state_estimation/LocalizerParams.h"
 #include "tests/modeling/state_estimation/SeenWorld.h"
 
+#include <boost/random/mersenne_twister.hpp>
+#include <boost/random/normal_distribution.hpp>
+#include <boost/random/uniform_real_distribution.hpp>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -168,6 +171,41 @@ TEST_F(LineScoreTest, LinesBeyondTheTablesTakeNoPart) {
     ASSERT_LT(one, -1.0);
     const std::vector<Line2D> many(ObservationModel::MAX_LINES + 5, halfway);
     EXPECT_NEAR(score(displaced, many), one * ObservationModel::MAX_LINES, std::abs(one) * 1e-9);
+}
+
+TEST_F(LineScoreTest, EachSeenLineScoresItsBestCandidate) {
+    const std::vector<Line2D> seen = {seeLine(truth, {0, 10}, {0, -4}), seeLine(truth, {-5, 10}, {3, 10}),
+                                      seeLine(truth, {-13.2, 3}, {-13.2, 1}), seeLine(truth, {-2, 10}, {-1, 10})};
+    model.updateWithEstimate(seen, estimate, NaoJoints());
+    const Particle atEstimate(estimate);
+    boost::random::mt19937 engine(11u);
+    boost::random::normal_distribution<double> near(0.0, 0.3);
+    boost::random::uniform_real_distribution<double> anywhere(-15.0, 15.0);
+    for (int round = 0; round < 400; ++round) {
+        const Pose2D particle = round % 2 == 0
+                                    ? Pose2D(truth.rotation + near(engine), truth.translation.x + near(engine),
+                                             truth.translation.y + near(engine))
+                                    : Pose2D(anywhere(engine) / 5, anywhere(engine), anywhere(engine) / 1.5);
+        // Every candidate of every seen line, scored in full.
+        double expected = 0.0;
+        for (const Line2D& line : seen) {
+            double best = ObservationModel::IMPOSSIBLE;
+            for (const Line2D& candidate : model.getPossibleActualLines()) {
+                if (line.getStart().distance(line.getEnd()) / candidate.getStart().distance(candidate.getEnd()) >
+                    ObservationModel::MAX_LENGTH_RATIO) {
+                    continue;
+                }
+                const auto pair = model.extractLandmarksFromLine(atEstimate, candidate, line);
+                const double term =
+                    model.calculateObservationLogProbabilityFromOneLandmark(Particle(particle), pair.first) +
+                    model.calculateObservationLogProbabilityFromOneLandmark(Particle(particle), pair.second);
+                best = term > best ? term : best;
+            }
+            expected += best;
+        }
+        ASSERT_EQ(model.calculateObservationLogProbabilityFromLines(Particle(particle), seen), expected)
+            << "round " << round;
+    }
 }
 
 TEST(ObservationModelTest, NegativeInformationCountsLandmarksOutsideTheView) {
