@@ -172,8 +172,11 @@ bool Resetter::computeClosestCircleIntersection(Vector2 c1, double r1, Vector2 c
 
 void Resetter::makeResettedParticle(Particle& particle, Vector2 position, const LandmarkObservation& first,
                                     const LandmarkObservation& second) {
+    // The circular mean of the two headings, without building a list on every reset.
+    const double firstHeading = headingFrom(position, first);
+    const double secondHeading = headingFrom(position, second);
     const double heading =
-        MathUtils::normalizeSumOfAngles({headingFrom(position, first), headingFrom(position, second)});
+        std::atan2(std::sin(firstHeading) + std::sin(secondHeading), std::cos(firstHeading) + std::cos(secondHeading));
     particle.setPose(Pose2D(heading, position));
 }
 

@@ -93,6 +93,44 @@ TEST_F(LocalizerTest, ACycleWithoutObservationsOnlyMovesTheParticles) {
     EXPECT_NE(localizer.getPoseEstimate(), Pose2D());
 }
 
+TEST_F(LocalizerTest, DrawsTheOdometryNoiseThenTheResamplingOffsetThenTheResets) {
+    localizer.reset(truth, Pose2D(0.001, 0.001, 0.001));
+    VisibleWorld world;
+    for (const representations::GoalPostType::GOAL_POST_TYPE post :
+         {representations::GoalPostType::G1L, representations::GoalPostType::G2L}) {
+        const Vector3d& known = field.getGoalPostKnownPosition(post);
+        const Vector2d seen = toRobotFrame(truth, {known.x, known.y});
+        world.addGoalPost(post == representations::GoalPostType::G1L ? "G1L" : "G2L", {seen.x, seen.y, 0.0});
+    }
+    OdometryDistribution odometry;
+    odometry.sigmaX = odometry.sigmaY = odometry.sigmaRotation = 0.01;
+
+    boost::random::mt19937 expected = MathUtils::generator;
+    boost::random::normal_distribution<double> normal;
+    boost::random::uniform_real_distribution<double> uniform(0.0, 1.0);
+    for (int draw = 0; draw < 3 * N; ++draw) {
+        normal(expected);
+    }
+    uniform(expected);
+    // The first cycle with a likely total resets with the floor probability;
+    // each reset from two landmarks draws distance and bearing noise for both.
+    int resets = 0;
+    for (int particle = 0; particle < N; ++particle) {
+        if (Localizer::MIN_RESET_PROBABILITY > uniform(expected)) {
+            ++resets;
+            for (int draw = 0; draw < 4; ++draw) {
+                normal(expected);
+            }
+        }
+    }
+
+    see(world, odometry);
+
+    ASSERT_EQ(localizer.getResetProbability(), Localizer::MIN_RESET_PROBABILITY);
+    EXPECT_GT(resets, 0);
+    EXPECT_EQ(MathUtils::generator, expected);
+}
+
 TEST_F(LocalizerTest, FirstCycleWithALikelyTotalSetsBothAveragesAndTheFloorProbability) {
     localizer.reset(truth, Pose2D(0.001, 0.001, 0.001));
     VisibleWorld world;
