@@ -67,7 +67,8 @@ void LinearKalmanFilter::filtering(const Eigen::VectorXd& z) {
         rejectCorrection("singular innovation covariance");
         return;
     }
-    inverseS = decomposition.inverse();
+    // solve() rather than inverse(): inverse() copies the decomposition, allocating each correction.
+    inverseS = decomposition.solve(Eigen::MatrixXd::Identity(p, p));
     K.noalias() = covarianceTimesCT * inverseS;
     if (!K.allFinite()) {
         rejectCorrection("non-finite gain");

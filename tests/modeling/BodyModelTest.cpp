@@ -1,6 +1,8 @@
 #include "modeling/BodyModel.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
+#include "tests/modeling/AllocationCounter.h"
+#include "tests/modeling/GeometryExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +20,11 @@ using marlowinds_lib::math::Pose3D;
 using marlowinds_lib::math::RotationMatrix;
 using marlowinds_lib::math::Vector3;
 using J = representations::NaoJoints;
+using testing::expectNear;
+using testing::reflect;
 using P = BodyPartType;
 
 constexpr double PI = MathUtils::PI;
-
-void expectNear(const Vector3<double>& actual, const Vector3<double>& expected, double tolerance) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
-
-void expectNear(const RotationMatrix& actual, const RotationMatrix& expected, double tolerance) {
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            EXPECT_NEAR(actual.at(r, c), expected.at(r, c), tolerance) << "row " << r << " column " << c;
-        }
-    }
-}
 
 J posture(std::initializer_list<std::pair<J::HINGE_JOINTS, double>> angles) {
     J joints;
@@ -235,13 +225,6 @@ P mirrorPart(P part) {
     return part;
 }
 
-Vector3<double> reflect(const Vector3<double>& v) { return {v.x, -v.y, v.z}; }
-
-RotationMatrix reflect(const RotationMatrix& r) {
-    // S * R * S with S = diag(1, -1, 1)
-    return {reflect(r.c0), reflect(r.c1) * -1.0, reflect(r.c2)};
-}
-
 J randomPosture() {
     auto draw = MathUtils::getUniformRandomGenerator(-1.5, 1.5);
     J joints;
@@ -305,6 +288,25 @@ TEST(BodyModelTest, RandomPosturesNeverGiveNaN) {
         // Rotations stay rotations: columns of unit length.
         EXPECT_NEAR(model.getTransformAtCenter(P::RIGHT_FOOT).rotation.c1.norm(), 1.0, 1e-12);
     }
+}
+
+TEST(BodyModelTest, UpdateAllocatesNothing) {
+    MathUtils::generator.seed(5489u);
+    const J angles = randomPosture();
+    BodyModel model;
+    model.update(angles);
+
+    if (!testing::AllocationCounter::isAvailable()) {
+        GTEST_SKIP() << "allocations are not counted in this build";
+    }
+    const long before = testing::AllocationCounter::count();
+    for (int cycle = 0; cycle < 10; ++cycle) {
+        model.update(angles);
+        static_cast<void>(model.computeCenterOfMass());
+        static_cast<void>(model.getLeftLegEndEffectorTransform());
+        static_cast<void>(model.getRightLegEndEffectorTransform());
+    }
+    EXPECT_EQ(testing::AllocationCounter::count(), before);
 }
 
 } // namespace

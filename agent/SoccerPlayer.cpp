@@ -1,0 +1,122 @@
+#include "agent/SoccerPlayer.h"
+
+#include "agent/BodyChoice.h"
+#include "agent/ControlNodeBinding.h"
+#include "communication/ServerSocketImpl.h"
+#include "control/ControlImpl.h"
+#include "core/utils/parameter_store/ParameterStore.h"
+#include "representations/MarlowindsConstants.h"
+#include "representations/RepresentationsLoader.h"
+#include "utils/configure_tree/ParameterTreeCreator.h"
+
+#include <boost/property_tree/ptree.hpp>
+
+#include <iostream>
+#include <stdexcept>
+
+namespace agent {
+
+namespace {
+
+using representations::MarlowindsConstants;
+using ParameterStore = core::utils::parameter_store::ParameterStore;
+
+const char* const PARAMETERS_NODE = "params";
+
+/// The team name travels unquoted inside the init command, so it must be one
+/// plain word for the server to read it back.
+void checkTeamName(const std::string& teamName) {
+    if (teamName.empty() || teamName.find_first_of(" \t\r\n()") != std::string::npos) {
+        throw std::invalid_argument("team name \"" + teamName + "\" must be one word without blanks or parentheses");
+    }
+}
+
+} // namespace
+
+SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber)
+    : perception(teamName) {
+    checkTeamName(teamName);
+
+    ParameterStore& store = ParameterStore::global();
+    store.setOriginFolder(MarlowindsConstants::DYNAMIC_PARAMS_FOLDER);
+    store.root().newChild(PARAMETERS_NODE);
+    store.root().child(PARAMETERS_NODE).load(PARAMETERS_NODE);
+
+    const BodyChoice body = BodyChoice::fromUniformNumber(agentNumber);
+    utils::roboviz::Roboviz::agentNumber = body.getAgentNumber();
+
+    auto socket = std::make_unique<communication::ServerSocketImpl>(serverIP, agentPort);
+
+    const auto root = utils::configure_tree::ParameterTreeCreator::getRoot<boost::property_tree::ptree, std::string>();
+    representations::RepresentationsLoader().setParameter(root->getChild("representations"));
+
+    communication = std::make_unique<communication::Communication>(std::move(socket));
+
+    auto controlImpl = std::make_unique<control::ControlImpl>(body.getRobotType());
+    ControlNodeBinding::bind(root->getChild("control"), *controlImpl);
+    control = std::move(controlImpl);
+
+    modeling = std::make_unique<modeling::Modeling>(body.getAgentNumber(), teamName, body.getRobotType());
+
+    if (communication->establishConnection()) {
+        // Not fatal by itself: the scene request below fails and ends the start-up.
+        std::cerr << "(SoccerPlayer) cannot connect to " << serverIP << ":" << agentPort << std::endl;
+    }
+
+    action.create(body.getRobotType());
+    communication->sendMessage(action.getServerMessage());
+
+    communication->receiveMessage();
+    perception.perceive(*communication);
+
+    decisionMaking = decision_making::DecisionMakingImpl();
+
+    action.init(body.getAgentNumber(), teamName);
+    communication->sendMessage(action.getServerMessage());
+
+    roboviz = utils::roboviz::Roboviz::getInstance();
+}
+
+SoccerPlayer::SoccerPlayer(int argc, char** argv) : SoccerPlayer(settingsFromArguments(argc, argv)) {}
+
+SoccerPlayer::SoccerPlayer(const Settings& settings)
+    : SoccerPlayer(settings.serverIP, settings.agentPort, settings.teamName, settings.agentNumber) {}
+
+SoccerPlayer::~SoccerPlayer() { ParameterStore::global().root().save(""); }
+
+SoccerPlayer::Settings SoccerPlayer::settingsFromArguments(int argc, char** argv) {
+    std::cout << argc << std::endl;
+    Settings settings{MarlowindsConstants::DEFAULT_IP, MarlowindsConstants::DEFAULT_AGENT_PORT,
+                      MarlowindsConstants::TEAM_DEFAULT_NAME, 1};
+    if (argc > 1) {
+        settings.serverIP = argv[1];
+        if (settings.serverIP == "localhost") {
+            settings.serverIP = MarlowindsConstants::DEFAULT_IP;
+        }
+    }
+    if (argc > 2) {
+        settings.agentPort = std::stoi(argv[2]);
+    }
+    if (argc > 3) {
+        settings.teamName = argv[3];
+    }
+    if (argc > 4) {
+        settings.agentNumber = std::stoi(argv[4]);
+    }
+    return settings;
+}
+
+void SoccerPlayer::play() {
+    while (!communication->connectionClosed()) {
+        communication->receiveMessage();
+        perception.perceive(*communication);
+        modeling->model(perception, *control);
+        decisionMaking.decide(*modeling);
+        control->control(perception, *modeling, decisionMaking);
+        action.act(decisionMaking, *control);
+        roboviz->setTeamSide(modeling->getWorldModel().getOurPlaySide());
+        communication->sendMessage(action.getServerMessage());
+    }
+}
+
+} // namespace agent

@@ -1,0 +1,220 @@
+// The agent program against the simulation-server stand-in over loopback TCP.
+#include "tests/agent/AgentProcess.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tools/test_server/CommandChecker.h"
+#include "tools/test_server/SensorMessageBuilder.h"
+#include "tools/test_server/TestServer.h"
+
+#include <boost/filesystem.hpp>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tests {
+namespace {
+
+using namespace std::chrono_literals;
+using tools::test_server::CommandChecker;
+using tools::test_server::CommandMessage;
+using tools::test_server::FrameChannel;
+using tools::test_server::Registration;
+using tools::test_server::SensorMessageBuilder;
+using tools::test_server::SimulatedWorld;
+using tools::test_server::TestServer;
+
+// Generous bounds: the sanitized build starts slowly on a busy machine.
+constexpr auto START_UP = 20s;
+constexpr auto REPLY = 5s;
+constexpr auto EXIT = 20s;
+constexpr auto SILENCE = 300ms;
+
+/// A fresh copy of the configuration with the agent's working directory one
+/// level below it, so that "../configuration/core" is the copy.
+class AgentEndToEndTest : public testing::Test {
+protected:
+    void SetUp() override {
+        namespace fs = boost::filesystem;
+        copyFolder(MARLOWINDS_CONFIGURATION_DIR, folder / "configuration/core");
+        // A store saved by an earlier run of the team must not count as this agent's.
+        fs::remove_all(folder / "configuration/core/dynamic");
+        fs::create_directories(folder / "configuration/core/dynamic");
+        fs::create_directories(folder / "run");
+    }
+
+    static void copyFolder(const boost::filesystem::path& from, const boost::filesystem::path& to) {
+        namespace fs = boost::filesystem;
+        fs::create_directories(to);
+        for (fs::directory_iterator entry(from), end; entry != end; ++entry) {
+            const fs::path target = to / entry->path().filename();
+            if (fs::is_directory(entry->status())) {
+                copyFolder(entry->path(), target);
+            } else {
+                fs::copy_file(entry->path(), target);
+            }
+        }
+    }
+
+    void start(const std::vector<std::string>& arguments) {
+        agent = std::make_unique<AgentProcess>(MARLOWINDS_AGENT_BINARY, arguments, folder / "run", folder.string());
+    }
+
+    /// Starts the agent against the stand-in, accepts it and performs the
+    /// handshake with the builder's first message.
+    void startAndConnect(int uniformNumber) {
+        start({"--server-ip", "127.0.0.1", "--agent-port", std::to_string(server.getPort()), "--agent-number",
+               std::to_string(uniformNumber), "--team-name", "Testers"});
+        ASSERT_TRUE(server.acceptAgent(START_UP)) << agent->describe();
+        std::string error;
+        ASSERT_TRUE(server.handshake(builder.nextMessage(), registration, error, START_UP)) << error << "\n"
+                                                                                            << agent->describe();
+        builder.world().uniformNumber = registration.uniformNumber;
+    }
+
+    /// One lock-step cycle: a sensor message, one well-formed reply.
+    void playCycle() {
+        ASSERT_TRUE(server.channel().send(builder.nextMessage()));
+        expectOneReply();
+    }
+
+    void expectOneReply() {
+        const auto reply = server.channel().receive(REPLY);
+        ASSERT_TRUE(reply.has_value()) << "cycle " << builder.getCycle() << "\n" << agent->describe();
+        CommandMessage command;
+        std::string error;
+        ASSERT_TRUE(CommandChecker::check(*reply, command, error)) << error << ": " << *reply;
+        builder.applyJointSpeeds(command.jointSpeeds);
+    }
+
+    /// The agent's exit status; fails the test when it does not end in time.
+    int exitStatus() {
+        const auto status = agent->waitForExit(EXIT);
+        if (!status) {
+            ADD_FAILURE() << "the agent did not end\n" << agent->describe();
+            return -1;
+        }
+        return *status;
+    }
+
+    std::string storeFile() const { return folder / "configuration/core/dynamic/params/values.json"; }
+
+    TemporaryFolder folder;
+    TestServer server;
+    SensorMessageBuilder builder{SimulatedWorld{}};
+    Registration registration;
+    std::unique_ptr<AgentProcess> agent;
+};
+
+TEST_F(AgentEndToEndTest, StartsUpAndPlaysTwoHundredCycles) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(7));
+    EXPECT_EQ(registration.bodyType, 0);
+    EXPECT_EQ(registration.uniformNumber, 7);
+    EXPECT_EQ(registration.teamName, "Testers");
+
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        if (cycle == 50) {
+            builder.world().playMode = "PlayOn";
+        }
+        ASSERT_NO_FATAL_FAILURE(playCycle());
+    }
+    EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << "the agent left while the server was still there";
+}
+
+TEST_F(AgentEndToEndTest, TheSubstituteRegistersAsNumberTenWithTheStandardBody) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(15));
+    EXPECT_EQ(registration.uniformNumber, 10);
+    EXPECT_EQ(registration.bodyType, 0);
+}
+
+TEST_F(AgentEndToEndTest, ThreeFramesWrittenAtOnceGetOneReply) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(4));
+    ASSERT_NO_FATAL_FAILURE(playCycle());
+
+    std::string burst;
+    for (int i = 0; i < 3; ++i) {
+        burst += FrameChannel::frame(builder.nextMessage());
+    }
+    ASSERT_TRUE(server.channel().sendRaw(burst));
+    ASSERT_NO_FATAL_FAILURE(expectOneReply());
+    EXPECT_FALSE(server.channel().receive(SILENCE).has_value()) << "more than one reply to one burst";
+
+    ASSERT_NO_FATAL_FAILURE(playCycle()); // and the agent plays on
+}
+
+TEST_F(AgentEndToEndTest, WhenTheServerClosesTheAgentEndsCleanlyAndSavesItsStore) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(2));
+    for (int cycle = 0; cycle < 10; ++cycle) {
+        ASSERT_NO_FATAL_FAILURE(playCycle());
+    }
+    EXPECT_FALSE(boost::filesystem::exists(storeFile()));
+
+    server.closeAgent();
+    EXPECT_EQ(exitStatus(), 0) << agent->describe();
+    EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
+}
+
+TEST_F(AgentEndToEndTest, NoServerListeningEndsWithAFailure) {
+    int port = 0;
+    {
+        TestServer closed; // a port that was free a moment ago and has no listener now
+        port = closed.getPort();
+    }
+    start({"--agent-port", std::to_string(port), "--agent-number", "3"});
+    EXPECT_NE(exitStatus(), 0) << agent->describe();
+    EXPECT_NE(agent->standardError().find("connection has ended in send"), std::string::npos) << agent->describe();
+}
+
+TEST_F(AgentEndToEndTest, AMalformedNumberEndsTheAgentWithAFailureAfterSavingItsStore) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(9));
+    ASSERT_NO_FATAL_FAILURE(playCycle());
+
+    std::string message = builder.nextMessage();
+    const std::string time = "(time (now ";
+    ASSERT_EQ(message.rfind(time, 0), 0u);
+    message.insert(time.size(), "x"); // "(time (now x0.06))"
+    ASSERT_TRUE(server.channel().send(message));
+
+    EXPECT_NE(exitStatus(), 0) << agent->describe();
+    EXPECT_FALSE(agent->standardError().empty());
+    EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
+}
+
+TEST_F(AgentEndToEndTest, AMissingConfigurationFileIsNamedBeforeAnyConnection) {
+    boost::filesystem::remove(folder / "configuration/core/control/kick/normal-parameters.json");
+    start({"--agent-port", std::to_string(server.getPort()), "--agent-number", "5"});
+    EXPECT_NE(exitStatus(), 0);
+    EXPECT_NE(agent->standardError().find("control/kick/normal-parameters.json"), std::string::npos)
+        << agent->describe();
+    EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
+}
+
+TEST_F(AgentEndToEndTest, HelpListsTheOptionsAndConnectsNowhere) {
+    start({"--agent-port", std::to_string(server.getPort()), "--help"});
+    EXPECT_EQ(exitStatus(), 0) << agent->describe();
+    EXPECT_NE(agent->standardOutput().find("Allowed options"), std::string::npos) << agent->describe();
+    EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
+}
+
+TEST_F(AgentEndToEndTest, RejectedStartUpSettingsFailBeforeAnyConnection) {
+    const std::string port = std::to_string(server.getPort());
+    const struct {
+        std::vector<std::string> arguments;
+        const char* reported;
+    } cases[] = {
+        {{"--agent-port", port, "--agent-number", "12"}, "12"},
+        {{"--agent-port", port, "--agent-number", "0"}, "uniform number 0"},
+        {{"--agent-port", port, "--team-name", "Two Words"}, "Two Words"},
+        {{"--agent-port", port, "--agent-number", "seven"}, "agent-number"},
+        {{"--agent-port", port, "stray"}, "positional"},
+    };
+    for (const auto& testCase : cases) {
+        start(testCase.arguments);
+        EXPECT_NE(exitStatus(), 0) << agent->describe();
+        EXPECT_NE(agent->standardError().find(testCase.reported), std::string::npos) << agent->describe();
+        EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected with " << testCase.reported;
+    }
+}
+
+} // namespace
+} // namespace tests

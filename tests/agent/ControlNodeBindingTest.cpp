@@ -1,0 +1,141 @@
+#include "agent/ControlNodeBinding.h"
+
+#include "marlowinds_lib/utils/patterns/BranchParameter.h"
+#include "tests/control/JsonLeaf.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace agent {
+namespace {
+
+using control::walking::OmnidirectionalWalkZMPParams;
+using Branch = marlowinds_lib::utils::patterns::BranchParameter<boost::property_tree::ptree, std::string>;
+
+OmnidirectionalWalkZMPParams* const ALL_SETS[] = {
+    &OmnidirectionalWalkZMPParams::normalParams,        &OmnidirectionalWalkZMPParams::preciseParams,
+    &OmnidirectionalWalkZMPParams::conductParams,       &OmnidirectionalWalkZMPParams::turnParams,
+    &OmnidirectionalWalkZMPParams::sprintParams,        &OmnidirectionalWalkZMPParams::circleParams,
+    &OmnidirectionalWalkZMPParams::conductTurnParams,   &OmnidirectionalWalkZMPParams::turnConductParams,
+    &OmnidirectionalWalkZMPParams::sprintTurnParams,    &OmnidirectionalWalkZMPParams::turnSprintParams,
+    &OmnidirectionalWalkZMPParams::conductSprintParams, &OmnidirectionalWalkZMPParams::sprintConductParams,
+};
+
+/// Builds "control/stateMachine/{walk,kick}" trees and keeps the class-wide
+/// walk sets as they were before each test.
+class ControlNodeBindingTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (std::size_t i = 0; i < std::size(ALL_SETS); ++i) {
+            saved[i] = *ALL_SETS[i];
+            *ALL_SETS[i] = OmnidirectionalWalkZMPParams();
+        }
+    }
+    void TearDown() override {
+        for (std::size_t i = 0; i < std::size(ALL_SETS); ++i) {
+            *ALL_SETS[i] = saved[i];
+        }
+    }
+
+    /// control -> stateMachine -> walk with the given leaves, and kick when given.
+    std::shared_ptr<Branch> tree(std::initializer_list<std::pair<const char*, const char*>> walkLeaves,
+                                 const char* kickJson = nullptr) {
+        auto walk = std::make_shared<Branch>();
+        for (const auto& [name, json] : walkLeaves) {
+            walk->addChild(name, tests::jsonLeaf(json));
+        }
+        auto stateMachine = std::make_shared<Branch>();
+        stateMachine->addChild("walk", walk);
+        if (kickJson != nullptr) {
+            stateMachine->addChild("kick", tests::jsonLeaf(kickJson));
+        }
+        stateMachine->addChild("keyframe", std::make_shared<Branch>());
+        auto control = std::make_shared<Branch>();
+        control->addChild("stateMachine", stateMachine);
+        control->addChild("other", tests::jsonLeaf(R"({"period": 9})"));
+        return control;
+    }
+
+    OmnidirectionalWalkZMPParams saved[std::size(ALL_SETS)];
+    control::ControlImpl control{representations::RobotType::NAO_TYPE_4};
+};
+
+TEST_F(ControlNodeBindingTest, AWalkLeafChangesOnlyTheKeysItNames) {
+    auto node = tree({{"normal", R"({"period": 0.3, "foo": 1})"}});
+    ControlNodeBinding::bind(*node, control);
+    EXPECT_DOUBLE_EQ(OmnidirectionalWalkZMPParams::normalParams.period, 0.3);
+    EXPECT_DOUBLE_EQ(OmnidirectionalWalkZMPParams::normalParams.zCom, 0.0);
+    for (std::size_t i = 1; i < std::size(ALL_SETS); ++i) {
+        EXPECT_DOUBLE_EQ(ALL_SETS[i]->period, 0.0) << i;
+    }
+    EXPECT_DOUBLE_EQ(control.getCurrentWalkParams().period, 0.0);
+}
+
+TEST_F(ControlNodeBindingTest, EachSetNameFillsItsOwnSet) {
+    const char* const names[] = {"normal",      "precise",     "conduct",        "turn",
+                                 "sprint",      "circle",      "conduct-turn",   "turn-conduct",
+                                 "sprint-turn", "turn-sprint", "conduct-sprint", "sprint-conduct"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const std::string json = "{\"zStep\": " + std::to_string(i + 1) + "}";
+        auto node = tree({{names[i], json.c_str()}});
+        ControlNodeBinding::bind(*node, control);
+    }
+    for (std::size_t i = 0; i < std::size(ALL_SETS); ++i) {
+        EXPECT_DOUBLE_EQ(ALL_SETS[i]->zStep, static_cast<double>(i + 1)) << names[i];
+    }
+}
+
+TEST_F(ControlNodeBindingTest, CurrentGoesToTheRunningWalkAndUnknownNamesAreSkipped) {
+    auto node = tree({{"current", R"({"ySeparation": 0.07})"}, {"fast", R"({"period": 0.1})"}});
+    ControlNodeBinding::bind(*node, control);
+    EXPECT_DOUBLE_EQ(control.getCurrentWalkParams().ySeparation, 0.07);
+    for (const auto* set : ALL_SETS) {
+        EXPECT_DOUBLE_EQ(set->ySeparation, 0.0);
+        EXPECT_DOUBLE_EQ(set->period, 0.0);
+    }
+}
+
+TEST_F(ControlNodeBindingTest, TheKickLeafFillsTheKickParameters) {
+    auto node = tree({}, R"({"kickAmplitude": 0.12, "zFoot": "0.04", "unknown": 5})");
+    ControlNodeBinding::bind(*node, control);
+    EXPECT_DOUBLE_EQ(control.getKickParams().kickAmplitude, 0.12);
+    EXPECT_DOUBLE_EQ(control.getKickParams().zFoot, 0.04);
+    EXPECT_DOUBLE_EQ(control.getKickParams().kickDuration, 0.2); // the default stays
+}
+
+TEST_F(ControlNodeBindingTest, AStateMachineWithoutChildrenChangesNothing) {
+    Branch controlNode;
+    controlNode.addChild("stateMachine", std::make_shared<Branch>());
+    ControlNodeBinding::bind(controlNode, control);
+    Branch empty;
+    ControlNodeBinding::bind(empty, control);
+    EXPECT_DOUBLE_EQ(control.getKickParams().kickAmplitude, 0.1);
+    EXPECT_DOUBLE_EQ(OmnidirectionalWalkZMPParams::normalParams.period, 0.0);
+}
+
+TEST_F(ControlNodeBindingTest, BadValuesAreReportedWithTheirFileAndKey) {
+    const struct {
+        std::shared_ptr<Branch> node;
+        const char* file;
+        const char* key;
+    } cases[] = {
+        {tree({{"normal", R"({"period": "abc"})"}}), "control/walk/normal-parameters.json", "period"},
+        {tree({{"sprint-turn", R"({"zCom": "nan"})"}}), "control/walk/sprint-turn-parameters.json", "zCom"},
+        {tree({}, R"({"zFoot": "x"})"), "control/kick/normal-parameters.json", "zFoot"},
+    };
+    for (const auto& testCase : cases) {
+        try {
+            ControlNodeBinding::bind(*testCase.node, control);
+            ADD_FAILURE() << "accepted a value of " << testCase.key;
+        } catch (const std::invalid_argument& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(testCase.file), std::string::npos) << message;
+            EXPECT_NE(message.find(testCase.key), std::string::npos) << message;
+        }
+    }
+    EXPECT_THROW(ControlNodeBinding::bind(*tree({{"circle", R"({"period": "1e999"})"}}), control), std::out_of_range);
+}
+
+} // namespace
+} // namespace agent
