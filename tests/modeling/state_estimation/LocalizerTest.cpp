@@ -1,6 +1,7 @@
 #include "modeling/state_estimation/Localizer.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
+#include "tests/modeling/AllocationCounter.h"
 #include "tests/modeling/state_estimation/SeenWorld.h"
 
 #include <gtest/gtest.h>
@@ -303,6 +304,32 @@ TEST_F(LocalizerTest, ConvergesFromTheWholeFieldAndTracksAWalk) {
             ASSERT_LT(headingError(pose), 0.05) << "cycle " << cycle;
         }
     }
+}
+
+TEST_F(LocalizerTest, CyclesAllocateNothingOnceWarm) {
+    if (!modeling::testing::AllocationCounter::isAvailable()) {
+        GTEST_SKIP() << "allocations are not counted in this build";
+    }
+    VisibleWorld here;
+    here.seeEverything(truth, field, SOME_LINES);
+    VisibleWorld elsewhere;
+    elsewhere.seeEverything(Pose2D(-2.0, 7, -5), field, SOME_LINES);
+    OdometryDistribution odometry;
+    odometry.sigmaX = odometry.sigmaY = odometry.sigmaRotation = 0.01;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        see(here, odometry);
+    }
+
+    const long before = modeling::testing::AllocationCounter::count();
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        see(here, odometry);
+    }
+    // Carried off: every particle is reset from the landmarks.
+    see(elsewhere, odometry);
+    const long allocations = modeling::testing::AllocationCounter::count() - before;
+
+    EXPECT_EQ(localizer.getResetProbability(), 1.0);
+    EXPECT_EQ(allocations, 0);
 }
 
 TEST_F(LocalizerTest, RunsAreReproducible) {
