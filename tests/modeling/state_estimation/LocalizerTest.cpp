@@ -20,7 +20,6 @@ using control::walking::OdometryDistribution;
 using marlowinds_lib::math::MathUtils;
 using representations::FlagType;
 using representations::NaoJoints;
-using representations::PlaySide;
 using namespace testing;
 
 constexpr double PI = MathUtils::PI;
@@ -330,41 +329,6 @@ TEST_F(LocalizerTest, CyclesAllocateNothingOnceWarm) {
 
     EXPECT_EQ(localizer.getResetProbability(), 1.0);
     EXPECT_EQ(allocations, 0);
-}
-
-TEST_F(LocalizerTest, RunsAreReproducible) {
-    const auto run = [this]() {
-        MathUtils::generator.seed(5489u);
-        std::srand(1);
-        Localizer fresh(field, N, LocalizerParams());
-        std::vector<Pose2D> estimates;
-        OdometryDistribution odometry;
-        odometry.sigmaX = odometry.sigmaY = odometry.sigmaRotation = 0.01;
-        for (int cycle = 0; cycle < 12; ++cycle) {
-            VisibleWorld world;
-            world.seeEverything(truth, field, SOME_LINES);
-            fresh.update(0.0, world.flags, world.goalPosts, world.lines, odometry, NaoJoints());
-            estimates.push_back(fresh.getPoseEstimate());
-        }
-        return estimates;
-    };
-    EXPECT_EQ(run(), run());
-}
-
-TEST(LocalizerSideTest, LocalisesOnTheRightSideToo) {
-    MathUtils::generator.seed(5489u);
-    std::srand(1);
-    FieldDescription field;
-    field.update(PlaySide::RIGHT);
-    Localizer localizer(field, N, LocalizerParams());
-    const Pose2D truth(-2.0, 6, -4);
-    for (int cycle = 0; cycle < 10; ++cycle) {
-        VisibleWorld world;
-        world.seeEverything(truth, field, SOME_LINES);
-        localizer.update(0.0, world.flags, world.goalPosts, world.lines, OdometryDistribution(), NaoJoints());
-    }
-    EXPECT_LT(localizer.getPoseEstimate().translation.distance(truth.translation), 0.1);
-    EXPECT_LT(std::abs(MathUtils::normalizeAngle(localizer.getPoseEstimate().rotation - truth.rotation)), 0.03);
 }
 
 } // namespace

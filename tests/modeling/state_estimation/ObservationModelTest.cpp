@@ -217,18 +217,6 @@ TEST(ObservationModelTest, NegativeInformationCountsLandmarksOutsideTheView) {
     EXPECT_EQ(model.calculateObservationLogProbabilityFromNegativeInfo(particle, {}), 0.0);
 }
 
-TEST(ObservationModelTest, ExtractedEndPointsLieOnTheCandidate) {
-    ObservationModel model = defaultModel();
-    const Pose2D truth(0.5, 2, -3);
-    const Line2D seen = seeLine(truth, {0, 1}, {0, 6});
-    const Line2D halfway({0, -10}, {0, 10});
-    const auto pair = model.extractLandmarksFromLine(Particle(Pose2D(0.5, 2.2, -3)), halfway, seen);
-    EXPECT_NEAR(pair.first.position.x, 0.0, 1e-12);
-    EXPECT_NEAR(pair.second.position.x, 0.0, 1e-12);
-    EXPECT_NEAR(pair.first.distance, seen.getStart().norm(), 1e-12);
-    EXPECT_NEAR(pair.second.bearing, seen.getEnd().angle(), 1e-12);
-}
-
 } // namespace
 } // namespace state_estimation
 } // namespace modeling

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <limits>
-#include <vector>
 
 namespace modeling {
 namespace state_estimation {
@@ -50,33 +49,6 @@ TEST(OdometryModelTest, MovesEachParticleInItsOwnHeading) {
         EXPECT_NEAR(particle.getPose().translation.x, c.expected.translation.x, 1e-12);
         EXPECT_NEAR(particle.getPose().translation.y, c.expected.translation.y, 1e-12);
     }
-}
-
-TEST(OdometryModelTest, NoiseSpreadsAsTheDeviationsSay) {
-    MathUtils::generator.seed(5489u);
-    OdometryDistribution odometry = exact(0, 0.1, 0);
-    odometry.sigmaX = 0.05;
-    odometry.sigmaY = 0.02;
-    odometry.sigmaRotation = 0.01;
-    std::vector<Particle> particles(4000, Particle(Pose2D(0, 0, 0)));
-    OdometryModel().propagate(particles.data(), static_cast<int>(particles.size()), odometry);
-
-    double sumX = 0, sumXX = 0, sumY = 0, sumYY = 0, sumR = 0, sumRR = 0;
-    for (const Particle& particle : particles) {
-        const Pose2D& pose = particle.getPose();
-        sumX += pose.translation.x;
-        sumXX += pose.translation.x * pose.translation.x;
-        sumY += pose.translation.y;
-        sumYY += pose.translation.y * pose.translation.y;
-        sumR += pose.rotation;
-        sumRR += pose.rotation * pose.rotation;
-    }
-    const double n = particles.size();
-    EXPECT_NEAR(sumX / n, 0.1, 0.005);
-    EXPECT_NEAR(std::sqrt(sumXX / n - (sumX / n) * (sumX / n)), 0.05, 0.005);
-    EXPECT_NEAR(sumY / n, 0.0, 0.002);
-    EXPECT_NEAR(std::sqrt(sumYY / n - (sumY / n) * (sumY / n)), 0.02, 0.002);
-    EXPECT_NEAR(std::sqrt(sumRR / n - (sumR / n) * (sumR / n)), 0.01, 0.001);
 }
 
 TEST(OdometryModelTest, DrawsXThenYThenHeadingPerParticle) {
