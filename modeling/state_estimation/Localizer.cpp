@@ -61,9 +61,11 @@ void Localizer::update(double /*time*/, const std::vector<perception::VisibleFla
 }
 
 void Localizer::reset(const Pose2D& mean, const Pose2D& sigma) {
-    auto drawX = MathUtils::getNormalRandomGenerator(mean.translation.x, std::abs(sigma.translation.x));
-    auto drawY = MathUtils::getNormalRandomGenerator(mean.translation.y, std::abs(sigma.translation.y));
-    auto drawHeading = MathUtils::getNormalRandomGenerator(mean.rotation, std::abs(sigma.rotation));
+    // The distribution refuses a negative or undefined spread.
+    const auto spread = [](double deviation) { return std::isfinite(deviation) ? std::abs(deviation) : 0.0; };
+    auto drawX = MathUtils::getNormalRandomGenerator(mean.translation.x, spread(sigma.translation.x));
+    auto drawY = MathUtils::getNormalRandomGenerator(mean.translation.y, spread(sigma.translation.y));
+    auto drawHeading = MathUtils::getNormalRandomGenerator(mean.rotation, spread(sigma.rotation));
     for (Particle& particle : particles) {
         const double x = drawX();
         const double y = drawY();

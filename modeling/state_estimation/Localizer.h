@@ -60,8 +60,8 @@ public:
 
     const marlowinds_lib::math::Pose2D& getPoseEstimate() const { return poseEstimate; }
 
-    /// Redraws every particle from N(mean, sigma) per component; weights,
-    /// running averages and estimate stay.
+    /// Redraws every particle from N(mean, sigma) per component (a deviation
+    /// that is not finite counts as 0); weights, running averages and estimate stay.
     void reset(const marlowinds_lib::math::Pose2D& mean, const marlowinds_lib::math::Pose2D& sigma);
     /// Spreads every particle uniformly over the field with weight 1/N; the estimate stays.
     void resetParticles();

@@ -32,18 +32,29 @@ ObservationModel::Vector2 placeOnField(const Pose2D& pose, const ObservationMode
 
 double lengthOf(const marlowinds_lib::geometry::Line2D& line) { return line.getStart().distance(line.getEnd()); }
 
+/// The field's straight lines in the global frame. The map serves both sides:
+/// it is symmetric through the centre spot.
+std::vector<marlowinds_lib::geometry::Line2D> fieldLineMap() {
+    using marlowinds_lib::geometry::Line2D;
+    return {
+        Line2D({15, 10}, {-15, 10}),     // side line y = 10
+        Line2D({15, -10}, {15, 10}),     // goal line x = 15
+        Line2D({-15, -10}, {15, -10}),   // side line y = -10
+        Line2D({-15, -10}, {-15, 10}),   // goal line x = -15
+        Line2D({0, -10}, {0, 10}),       // halfway line
+        Line2D({13.2, 3}, {13.2, -3}),   // front of the penalty area at x = 15
+        Line2D({13.2, 3}, {15, 3}),      // its sides
+        Line2D({13.2, -3}, {15, -3}),    //
+        Line2D({-13.2, 3}, {-13.2, -3}), // front of the penalty area at x = -15
+        Line2D({-13.2, 3}, {-15, 3}),    // its sides
+        Line2D({-13.2, -3}, {-15, -3}),  //
+    };
+}
+
 } // namespace
 
 ObservationModel::ObservationModel(double distanceVariance, double bearingVariance)
-    : distanceVariance(distanceVariance),
-      bearingVariance(bearingVariance), fieldLines{
-                                            Line2D({15, 10}, {-15, 10}),     Line2D({15, -10}, {15, 10}),
-                                            Line2D({-15, -10}, {15, -10}),   Line2D({-15, -10}, {-15, 10}),
-                                            Line2D({0, -10}, {0, 10}),       Line2D({13.2, 3}, {13.2, -3}),
-                                            Line2D({13.2, 3}, {15, 3}),      Line2D({13.2, -3}, {15, -3}),
-                                            Line2D({-13.2, 3}, {-13.2, -3}), Line2D({-13.2, 3}, {-15, 3}),
-                                            Line2D({-13.2, -3}, {-15, -3}),
-                                        } {
+    : distanceVariance(distanceVariance), bearingVariance(bearingVariance), fieldLines(fieldLineMap()) {
     possibleActualLines.reserve(fieldLines.size());
     preferredCandidates.fill(-1);
 }
@@ -115,6 +126,7 @@ double ObservationModel::bestMatch(const Particle& particle, int seen, int candi
     if (preferred >= 0 && preferred < candidateCount) {
         best = std::max(best, scorePair(particle, extractedLandmarks[preferred][seen]));
     }
+    // The seen distances of the end points are the same on every candidate.
     const DistanceBand startBand = bandFor(extractedLandmarks[0][seen].first, best);
     const DistanceBand endBand = bandFor(extractedLandmarks[0][seen].second, best);
     const Vector2& position = particle.getPose().translation;

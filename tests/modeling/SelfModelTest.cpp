@@ -57,6 +57,17 @@ TEST_F(SelfModelTest, AResetShowsOnlyAfterTheNextUpdate) {
     EXPECT_NEAR(model.getObject().getPosition().rotation, 0.5, 1e-9);
 }
 
+TEST_F(SelfModelTest, ResetSpreadsThatAreNotNumbersCountAsNone) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    model.resetLocalizer(Pose2D(0.5, 3, 2), Pose2D(nan, -0.0, std::numeric_limits<double>::infinity()));
+
+    update(VisibleWorld());
+
+    EXPECT_NEAR(model.getObject().getPosition().translation.x, 3.0, 1e-9);
+    EXPECT_NEAR(model.getObject().getPosition().translation.y, 2.0, 1e-9);
+    EXPECT_NEAR(model.getObject().getPosition().rotation, 0.5, 1e-9);
+}
+
 TEST_F(SelfModelTest, AnEstimateWithANaNKeepsThePreviousPoseWhole) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     model.resetLocalizer(Pose2D(0.5, 3, 2), Pose2D(0, 0, 0));
