@@ -36,3 +36,8 @@ if [ -d "$root/build/benchmarks" ]; then
         (cd "$root/build" && "$benchmark" --benchmark_min_time=0.2)
     done
 fi
+
+if [ -x "$root/build/tools/run_localization_harness" ]; then
+    echo "== localisation accuracy (figures only; the tests guard them)"
+    "$root/build/tools/run_localization_harness"
+fi

@@ -21,6 +21,17 @@ double component(const Vector3<double>& v, int index) {
         return v.z;
     }
 }
+
+/// The angle of the planar vector (a, b) by arc cosine, negative only when b < 0;
+/// 0 when the vector is too short to carry a direction.
+double angleOf(double a, double b) {
+    const double r = std::sqrt(a * a + b * b);
+    if (r <= ANGLE_EXTRACTION_EPSILON) {
+        return 0.0;
+    }
+    const double angle = std::acos(a / r);
+    return b < 0.0 ? -angle : angle;
+}
 } // namespace
 
 RotationMatrix::RotationMatrix(const Vector3<double>& axis, double angle) {
@@ -96,32 +107,11 @@ RotationMatrix& RotationMatrix::rotateZ(double angle) {
     return *this;
 }
 
-double RotationMatrix::getXAngle() const {
-    const double r = std::sqrt(c2.y * c2.y + c2.z * c2.z);
-    if (r <= ANGLE_EXTRACTION_EPSILON) {
-        return 0.0;
-    }
-    const double angle = std::acos(c2.z / r);
-    return c2.y > 0.0 ? -angle : angle;
-}
+double RotationMatrix::getXAngle() const { return angleOf(c2.z, -c2.y); }
 
-double RotationMatrix::getYAngle() const {
-    const double r = std::sqrt(c0.x * c0.x + c0.z * c0.z);
-    if (r <= ANGLE_EXTRACTION_EPSILON) {
-        return 0.0;
-    }
-    const double angle = std::acos(c0.x / r);
-    return c0.z > 0.0 ? -angle : angle;
-}
+double RotationMatrix::getYAngle() const { return angleOf(c0.x, -c0.z); }
 
-double RotationMatrix::getZAngle() const {
-    const double r = std::sqrt(c0.x * c0.x + c0.y * c0.y);
-    if (r <= ANGLE_EXTRACTION_EPSILON) {
-        return 0.0;
-    }
-    const double angle = std::acos(c0.x / r);
-    return c0.y < 0.0 ? -angle : angle;
-}
+double RotationMatrix::getZAngle() const { return angleOf(c0.x, c0.y); }
 
 void RotationMatrix::getAngleAxis(Vector3<double>& axis, double& angle) const {
     const double cosine = std::clamp((c0.x + c1.y + c2.z - 1.0) * 0.5, -1.0, 1.0);

@@ -1,5 +1,7 @@
 #include "tools/test_server/SensorMessageBuilder.h"
 
+#include "tools/test_server/ServerField.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -21,24 +23,6 @@ const std::array<const char*, 22> SENSOR_NAMES = {"hj1",  "hj2",  "laj1", "laj2"
                                                   "rlj1", "rlj2", "rlj3", "rlj4", "rlj5", "rlj6"};
 // The order in which the server lists them: neck, right arm, left arm, right leg, left leg.
 const std::array<int, 22> SENSOR_ORDER = {0, 1, 6, 7, 8, 9, 2, 3, 4, 5, 16, 17, 18, 19, 20, 21, 10, 11, 12, 13, 14, 15};
-
-struct Landmark {
-    const char* name;
-    double x, y, z;
-};
-const Landmark LANDMARKS[] = {
-    {"F1L", -15, 10, 0},     {"F2L", -15, -10, 0},     {"F1R", 15, 10, 0},     {"F2R", 15, -10, 0},
-    {"G1L", -15, 1.05, 0.8}, {"G2L", -15, -1.05, 0.8}, {"G1R", 15, 1.05, 0.8}, {"G2R", 15, -1.05, 0.8},
-};
-
-struct Segment {
-    double x1, y1, x2, y2;
-};
-const Segment FIELD_LINES[] = {
-    {-15, 10, 15, 10},    {-15, -10, 15, -10},   {-15, -10, -15, 10}, {15, -10, 15, 10},
-    {0, -10, 0, 10},      {-13.2, -3, -13.2, 3}, {13.2, -3, 13.2, 3}, {-15, 3, -13.2, 3},
-    {-15, -3, -13.2, -3}, {15, 3, 13.2, 3},      {15, -3, 13.2, -3},
-};
 
 void appendNumber(std::string& out, double value) {
     char buffer[32];
