@@ -2,6 +2,7 @@
 #define MODELING_MODELING_H
 
 #include "control/walking/OdometryDistribution.h"
+#include "modeling/AgentModel.h"
 #include "modeling/WorldModel.h"
 
 #include <string>
@@ -19,18 +20,21 @@ namespace modeling {
 /// control read it, once per cycle after perception.
 class Modeling {
 public:
+    /// Throws std::invalid_argument for a uniform number outside 1 to 11.
     Modeling(int agentNumber, std::string teamName, int robotType);
     Modeling(const Modeling&) = delete;
     Modeling& operator=(const Modeling&) = delete;
     virtual ~Modeling() = default;
 
-    /// Takes motion control's walk odometry (of the previous cycle, since
-    /// control runs later in the cycle) and updates the world model.
+    /// The agent model, then the world model with motion control's walk
+    /// odometry, which is the previous cycle's since control runs later in the cycle.
     void model(perception::Perception& perception, control::Control& control);
 
+    AgentModel& getAgentModel() { return agentModel; }
     WorldModel& getWorldModel() { return worldModel; }
 
 private:
+    AgentModel agentModel;
     WorldModel worldModel;
     control::walking::OdometryDistribution walkOdometry;
 };
