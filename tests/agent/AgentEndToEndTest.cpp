@@ -1,5 +1,6 @@
 // The agent program against the simulation-server stand-in over loopback TCP.
 #include "tests/agent/AgentProcess.h"
+#include "tests/support/TeamRadioRecord.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tools/test_server/CommandChecker.h"
 #include "tools/test_server/SensorMessageBuilder.h"
@@ -8,6 +9,7 @@
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,6 +89,43 @@ protected:
         builder.applyJointSpeeds(command.jointSpeeds);
     }
 
+    /// A game the whole model has to follow: the robot and the ball move, seven
+    /// players come into view, teammates and the goalkeeper speak, and the play
+    /// mode runs from before kick-off into play. Every reply must stay well formed
+    /// (finite numbers), and no model may report a NaN estimate.
+    void playAModelledGame(const std::string& team) {
+        SimulatedWorld& world = builder.world();
+        world.players = {{team, 2, -6.0, 2.0},        {team, 3, -2.0, -3.0},      {team, 9, 4.0, 1.0},
+                         {"Opponents", 4, 6.0, -2.0}, {"Opponents", 9, 8.0, 3.0}, {"Opponents", 1, 14.0, 0.0}};
+        const double direction = 30.0; // degrees, where the speaker stands
+        for (int cycle = 0; cycle < 240; ++cycle) {
+            if (cycle == 40) {
+                world.playMode = "KickOff_Left";
+            } else if (cycle == 60) {
+                world.playMode = "PlayOn";
+            }
+            world.robotX = -8.0 + 0.02 * cycle;
+            world.robotHeading = 0.4 * std::sin(0.05 * cycle);
+            world.ballX = -1.0 + 0.01 * cycle;
+            world.ballY = 0.5 * std::cos(0.03 * cycle);
+            if (cycle % 11 == 3) {
+                const int sender = 2 + (cycle / 11) % 10;
+                builder.queueHeard(team,
+                                   tests::TeamRadioRecord::fieldPlayer(sender, -5.0 + sender, 1.5, false, world.ballX,
+                                                                       world.ballY, true,
+                                                                       tests::TeamRadioRecord::defaultRoles(), 9),
+                                   &direction);
+            }
+            if (cycle % 22 == 0) {
+                builder.queueHeard(team,
+                                   tests::TeamRadioRecord::goalkeeper(
+                                       -14.0, 0.0, false, {{4, 6.0, -2.0, true, false}, {9, 8.0, 3.0, true, true}}),
+                                   &direction);
+            }
+            ASSERT_NO_FATAL_FAILURE(playCycle());
+        }
+    }
+
     /// The agent's exit status; fails the test when it does not end in time.
     int exitStatus() {
         const auto status = agent->waitForExit(EXIT);
@@ -119,6 +158,21 @@ TEST_F(AgentEndToEndTest, StartsUpAndPlaysTwoHundredCycles) {
         ASSERT_NO_FATAL_FAILURE(playCycle());
     }
     EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << "the agent left while the server was still there";
+}
+
+TEST_F(AgentEndToEndTest, ModelsAGameOnTheLeftSide) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(7));
+    ASSERT_NO_FATAL_FAILURE(playAModelledGame("Testers"));
+    EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << agent->describe();
+    EXPECT_EQ(agent->standardOutput().find("(DebbugingUtils)"), std::string::npos) << agent->describe();
+}
+
+TEST_F(AgentEndToEndTest, ModelsAGameOnTheRightSide) {
+    builder.world().leftSide = false;
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(2));
+    ASSERT_NO_FATAL_FAILURE(playAModelledGame("Testers"));
+    EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << agent->describe();
+    EXPECT_EQ(agent->standardOutput().find("(DebbugingUtils)"), std::string::npos) << agent->describe();
 }
 
 TEST_F(AgentEndToEndTest, TheSubstituteRegistersAsNumberTenWithTheStandardBody) {
