@@ -3,6 +3,7 @@
 #include "marlowinds_lib/math/MathUtils.h"
 #include "modeling/AgentModel.h"
 #include "perception/Perception.h"
+#include "tests/modeling/AllocationCounter.h"
 #include "tests/modeling/RecordingRoboviz.h"
 #include "tests/modeling/ServerMessage.h"
 #include "tests/modeling/StubControl.h"
@@ -360,6 +361,34 @@ TEST_F(WorldModelTest, TheSelfAndThePreviousBallAreDrawnEachCycle) {
         }
     }
     EXPECT_EQ(actual, expected.str());
+}
+
+TEST_F(WorldModelTest, AWarmCycleAllocatesNothing) {
+    if (!testing::AllocationCounter::isAvailable()) {
+        GTEST_SKIP() << "allocations are not counted in this build";
+    }
+    const std::string vision = M::ball(2.0, 0.5) + " " + M::player(TEAM, 3, 2.0, 1.0) + " " +
+                               M::player(OTHERS, 9, 4.0, -1.0) + " (F1R " + M::polar(10.0, 6.0, 0.0) + ") (G1R " +
+                               M::polar(12.0, 1.0, 0.8) + ") (L " + M::polar(3.0, -2.0, 0.0) + " " +
+                               M::polar(3.0, 2.0, 0.0) + ")";
+    long allocations = 0;
+    for (int round = 0; round < 4; ++round) {
+        for (int number = 2; number <= 11; ++number) {
+            now += 0.02;
+            perception.perceive(feed.deliver(M::make(now, PLAY_ON, number % 3 == 0 ? vision : "",
+                                                     heardFieldPlayer(number, -3.0, 1.0, number == 5))));
+            AgentModelUpdateData data(perception.getAgentPerception(), control);
+            agentModel.update(data);
+            control::walking::OdometryDistribution odometry = control.getWalkOdometry();
+            const long before = testing::AllocationCounter::count();
+            world.update(perception.getAgentPerception(), agentModel, odometry);
+            if (round > 1) {
+                allocations += testing::AllocationCounter::count() - before;
+            }
+        }
+    }
+
+    EXPECT_EQ(allocations, 0);
 }
 
 TEST(WorldModelTestAccessTest, HandBuiltStatesAnswerDecisionMakingsQueries) {

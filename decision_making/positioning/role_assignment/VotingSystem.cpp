@@ -2,6 +2,7 @@
 
 #include "modeling/PositioningModel.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -28,9 +29,9 @@ void VotingSystem::receiveRoleAssignVectors(const modeling::PositioningModel& mo
     roleVectors.resize(kept);
 }
 
-std::vector<int> VotingSystem::generateSyncRoleVector(const modeling::PositioningModel& model) {
+const std::vector<int>& VotingSystem::generateSyncRoleVector(const modeling::PositioningModel& model) {
     receiveRoleAssignVectors(model);
-    std::vector<int> synchronized(NUMBER_OF_SLOTS, 0);
+    std::fill(synchronized.begin(), synchronized.end(), 0);
     // At most one distinct value per teammate: (value, count) in first-seen order.
     std::array<std::pair<int, int>, modeling::PositioningModel::NUMBER_OF_ROLES> tally{};
     for (std::size_t slot = 0; slot < synchronized.size(); ++slot) {

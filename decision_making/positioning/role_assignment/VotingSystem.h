@@ -22,11 +22,14 @@ public:
     void receiveRoleAssignVectors(const modeling::PositioningModel& model);
 
     /// Ten entries: per slot the value most of the kept vectors hold, the one
-    /// met first on a tie, 0 when no kept vector has that slot.
-    std::vector<int> generateSyncRoleVector(const modeling::PositioningModel& model);
+    /// met first on a tie, 0 when no kept vector has that slot. Valid until
+    /// the next vote; copy it to keep it.
+    const std::vector<int>& generateSyncRoleVector(const modeling::PositioningModel& model);
 
 private:
     std::vector<std::vector<int>> roleVectors;
+    /// The result of the last vote, held here so that a vote allocates nothing.
+    std::vector<int> synchronized = std::vector<int>(NUMBER_OF_SLOTS, 0);
 };
 
 } // namespace role_assignment
