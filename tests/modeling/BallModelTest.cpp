@@ -73,15 +73,6 @@ TEST_F(BallModelTest, ASeenBallIsPlacedOnTheFieldWithTheAgentsPose) {
     expectPose(model.getObject().getPosition(), Pose2D(M_PI / 2.0, -3.5, 3.0), 1e-6);
 }
 
-TEST_F(BallModelTest, TheSightingTimeStaysWhileTheBallIsOutOfSight) {
-    see(3.0, {2.0, 0.0, 0.04});
-    miss(3.02);
-    miss(3.04);
-
-    EXPECT_DOUBLE_EQ(model.getObject().getLastSeenTime(), 3.0);
-    EXPECT_TRUE(model.getObject().isRelevant());
-}
-
 TEST_F(BallModelTest, ALostBallIsTakenFromAStandingTeammatesMessage) {
     ASSERT_NO_FATAL_FAILURE(loseTheBall());
     const Pose2D localBefore = model.getObject().getLocalPosition();

@@ -191,13 +191,15 @@ TEST_F(PlayersFromBallModelTest, TheAgreedNumberDecidesWhoIsClosest) {
 TEST_F(PlayersFromBallModelTest, SecondClosestComparesWithTheSecondNearestTeammate) {
     const struct {
         const char* what;
+        int agent;
         std::vector<double> teammateDistances;
         bool expected;
     } cases[] = {
-        {"one teammate, which is the closest", {0.5}, true},
-        {"second teammate farther than the agent", {0.5, 3.0}, true},
-        {"second teammate as far as the agent", {0.5, 2.0}, true},
-        {"second teammate nearer than the agent", {0.5, 1.9}, false},
+        {"one teammate, which is the closest", 9, {0.5}, true},
+        {"second teammate farther than the agent", 9, {0.5, 3.0}, true},
+        {"second teammate as far as the agent", 9, {0.5, 2.0}, true},
+        {"second teammate nearer than the agent", 9, {0.5, 1.9}, false},
+        {"the agreed closest is never second", 10, {0.5, 3.0}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -206,20 +208,11 @@ TEST_F(PlayersFromBallModelTest, SecondClosestComparesWithTheSecondNearestTeamma
         for (const double distance : c.teammateDistances) {
             add(teammates, distance, id++);
         }
-        PlayersFromBallModel& m = modelFor(9); // not the agreed closest (10)
+        PlayersFromBallModel& m = modelFor(c.agent); // the agreed closest is 10
         update(Pose2D(0, -2, 0), Pose2D(0, 0, 0));
 
         EXPECT_EQ(m.selfIsSecondClosestToBall(), c.expected);
     }
-}
-
-TEST_F(PlayersFromBallModelTest, TheAgreedClosestIsNeverSecond) {
-    add(teammates, 0.5, 3);
-    add(teammates, 5.0, 4);
-    PlayersFromBallModel& m = modelFor(10);
-    update(Pose2D(0, -2, 0), Pose2D(0, 0, 0));
-
-    EXPECT_FALSE(m.selfIsSecondClosestToBall());
 }
 
 TEST_F(PlayersFromBallModelTest, UpdateSortsBothListsNearestFirst) {

@@ -131,15 +131,6 @@ TEST_F(WorldModelTest, ThePlayModeFollowsTheServerByOneCycleFromTheSideStoredBef
     }
 }
 
-TEST_F(WorldModelTest, TheGoalCentresAreTheSameOnEitherSide) {
-    for (const char* side : {"left", "right"}) {
-        SCOPED_TRACE(side);
-        cycle("", "", std::string("(unum 7) (team ") + side + ") (t 0.00) (pm PlayOn)");
-        expectNear(world.getOwnGoalPosition(), {-15.0, 0.0, 0.8});
-        expectNear(world.getTheirGoalPosition(), {15.0, 0.0, 0.8});
-    }
-}
-
 TEST_F(WorldModelTest, VisibleObjectsAreRewrittenIntoTheRootFrameAndSortedByKind) {
     cycle("(F1R " + M::polar(10.0, 6.0, 0.0) + ") (G1R " + M::polar(12.0, 1.0, 0.8) + ") " + M::ball(2.0, 1.0) +
           " (L " + M::polar(3.0, -2.0, 0.0) + " " + M::polar(3.0, 2.0, 0.0) + ") " + M::player(OTHERS, 9, 4.0, -1.0));
@@ -190,20 +181,6 @@ TEST_F(WorldModelTest, SeenPlayersAreListedByUniformNumberWithoutTheAgentItself)
     EXPECT_NEAR(world.getTeammatesFromSelf()[0].first, local.translation.norm(), 1e-4);
     EXPECT_EQ(world.getOpponent(9)->getId(), 9);
     EXPECT_EQ(world.getOpponent(5), nullptr);
-}
-
-TEST_F(WorldModelTest, RelevantOpponentsAreSortedByTheirDistances) {
-    // Seen from the agent: 2 m, 6 m and 4 m ahead.
-    cycle(M::player(OTHERS, 4, 2.0, 0.0) + " " + M::player(OTHERS, 5, 6.0, 0.0) + " " + M::player(OTHERS, 6, 4.0, 0.0));
-
-    EXPECT_EQ(ids(world.getOpponents()), std::vector<int>({4, 5, 6}));
-    EXPECT_EQ(ids(world.getOpponentsFromSelf()), std::vector<int>({4, 6, 5}));
-    for (const PlayerDistanceList* list :
-         {&world.getOpponentsFromSelf(), &world.getOpponentsFromBall(), &world.getOpponentsFromOurGoal()}) {
-        for (std::size_t i = 1; i < list->size(); ++i) {
-            EXPECT_LE((*list)[i - 1].first, (*list)[i].first);
-        }
-    }
 }
 
 TEST_F(WorldModelTest, AnUnseenTeammatesOwnMessageReplacesItsTrackerFromTheEleventhCycleOn) {
@@ -261,16 +238,6 @@ TEST_F(WorldModelTest, AFallenGoalkeepersReportIsIgnored) {
     EXPECT_FALSE(Access::opponentHeard(world, 4));
 }
 
-TEST_F(WorldModelTest, TheHeardMessageIsDecodedEveryCycle) {
-    cycle("", heardFieldPlayer(5, 1.5, -2.0));
-    cycle();
-
-    const representations::HearData& heard = Access::hearData(world);
-    EXPECT_EQ(heard.getUniformNumber(), 5);
-    EXPECT_DOUBLE_EQ(heard.getHeardAgentXPosition(), 1.5);
-    EXPECT_DOUBLE_EQ(heard.getHeardAgentYPosition(), -2.0);
-}
-
 TEST_F(WorldModelTest, RoleVectorsAreVotedOnceNumberElevenHasBeenHeard) {
     std::vector<int> roles = TeamRadioRecord::defaultRoles();
     roles[0] = 14;
@@ -282,15 +249,6 @@ TEST_F(WorldModelTest, RoleVectorsAreVotedOnceNumberElevenHasBeenHeard) {
     cycle("", heardFieldPlayer(11, 0.0, 0.0, false, roles));
 
     EXPECT_EQ(world.getSynchronizedRoleAssignmentVector(), roles);
-}
-
-TEST_F(WorldModelTest, TheOwnRoleVectorIsWhatDecisionMakingStoredLast) {
-    const std::vector<int> roles = {2, 1, 3, 4, 5, 6, 7, 8, 9, 10};
-
-    world.updateMyRoleAssignmentVector(roles);
-    cycle();
-
-    EXPECT_EQ(world.getMyRoleAssignmentVector(), roles);
 }
 
 TEST_F(WorldModelTest, TeammatesVotesForTheClosestPlayerAreCollected) {
@@ -406,6 +364,7 @@ TEST(WorldModelTestAccessTest, HandBuiltStatesAnswerDecisionMakingsQueries) {
 
     EXPECT_EQ(world.getPlayMode(), PlayMode::THEIR_GOAL_KICK);
     EXPECT_EQ(world.getOurPlaySide(), representations::PlaySide::RIGHT);
+    EXPECT_EQ(world.getFieldDescription().getCurrentPlaySide(), representations::PlaySide::RIGHT);
     EXPECT_EQ(world.getBall().getLocalPosition(), Pose2D(0.0, 5.0, 0.0));
     EXPECT_EQ(ids(world.getTeammates()), std::vector<int>({3, 4}));
     EXPECT_EQ(ids(world.getOpponents()), std::vector<int>({9, 10}));
@@ -416,6 +375,7 @@ TEST(WorldModelTestAccessTest, HandBuiltStatesAnswerDecisionMakingsQueries) {
     EXPECT_EQ(ids(world.getOpponentsFromSelf()), std::vector<int>({9, 10}));
     EXPECT_EQ(ids(world.getOpponentsFromOurGoal()), std::vector<int>({10, 9}));
     EXPECT_NEAR(world.getOpponentsFromOurGoal()[0].first, std::hypot(3.0, 3.0), 1e-12);
+    EXPECT_EQ(WorldModel::sortFunction(&world.getOpponentsFromOurGoal()[0], &world.getOpponentsFromOurGoal()[1]), -1);
     EXPECT_EQ(world.getOpponentClosestFromBall()->getId(), 9);
     EXPECT_TRUE(world.getOpponent(10)->isFallen());
     EXPECT_FALSE(world.selfIsClosestToBallPerceived()); // teammate 3 is 2 m from the ball, the agent 5 m
