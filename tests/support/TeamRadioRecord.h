@@ -10,7 +10,7 @@ namespace tests {
 
 /// Writes team radio texts as a teammate's say command carries them, so that
 /// tests can feed heard messages: six bits per base64 digit, most significant
-/// bit first, coordinates as a sign with the integer part (4 bits) and the
+/// bit first, coordinates as a sign (set for any negative value), the integer part (4 bits) and the
 /// truncated tenths (4 bits).
 class TeamRadioRecord {
 public:
@@ -75,7 +75,7 @@ private:
 
     void putCoordinate(double value) {
         const int integer = static_cast<int>(std::trunc(value));
-        put(integer < 0 ? 1 : 0, 1);
+        put(value < 0.0 ? 1 : 0, 1); // any negative value, -0.5 included
         put(std::abs(integer), 4);
         const double magnitude = std::fabs(value);
         // The small margin keeps 1.2 from being written as 1.1 by rounding error.
