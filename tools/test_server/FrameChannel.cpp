@@ -47,9 +47,8 @@ bool FrameChannel::sendRaw(const std::string& bytes) {
     return true;
 }
 
-bool FrameChannel::readExactly(char* buffer, std::size_t size, std::chrono::steady_clock::time_point deadline) {
-    std::size_t got = 0;
-    while (got < size) {
+bool FrameChannel::waitReadable(std::chrono::steady_clock::time_point deadline) {
+    for (;;) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
@@ -60,7 +59,14 @@ bool FrameChannel::readExactly(char* buffer, std::size_t size, std::chrono::stea
         if (ready < 0 && errno == EINTR) {
             continue;
         }
-        if (ready <= 0) {
+        return ready > 0;
+    }
+}
+
+bool FrameChannel::readExactly(char* buffer, std::size_t size, std::chrono::steady_clock::time_point deadline) {
+    std::size_t got = 0;
+    while (got < size) {
+        if (!waitReadable(deadline)) {
             return false;
         }
         const ssize_t n = ::recv(descriptor, buffer + got, size - got, 0);
@@ -93,14 +99,7 @@ std::optional<std::string> FrameChannel::receive(std::chrono::milliseconds timeo
 bool FrameChannel::peerClosed(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     char scratch[4096];
-    while (std::chrono::steady_clock::now() < deadline) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd request{descriptor, POLLIN, 0};
-        const int ready = ::poll(&request, 1, static_cast<int>(left.count()));
-        if (ready <= 0) {
-            continue;
-        }
+    while (waitReadable(deadline)) {
         const ssize_t n = ::recv(descriptor, scratch, sizeof scratch, 0);
         if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) {
             return true;

@@ -31,6 +31,8 @@ public:
     static std::string frame(const std::string& text);
 
 private:
+    /// False when nothing arrives before the deadline.
+    bool waitReadable(std::chrono::steady_clock::time_point deadline);
     bool readExactly(char* buffer, std::size_t size, std::chrono::steady_clock::time_point deadline);
 
     int descriptor;
