@@ -3,8 +3,8 @@
 
 #include "marlowinds_lib/math/Pose2D.h"
 #include "marlowinds_lib/math/Pose3D.h"
-#include "marlowinds_lib/math/Vector3.h"
 #include "representations/PlaySide.h"
+#include "tools/test_server/ServerCamera.h"
 
 #include <boost/random/mersenne_twister.hpp>
 
@@ -23,8 +23,8 @@ namespace localization_harness {
 /// at x = -15; a robot of the right team sees it turned by half a turn.
 class SimulatedVision {
 public:
-    static constexpr double CAMERA_HEIGHT = 0.5;
-    static constexpr double HALF_VIEW_ANGLE = 1.0471975511965976; // 60 degrees
+    static constexpr double CAMERA_HEIGHT = test_server::ServerCamera::HEIGHT;
+    static constexpr double HALF_VIEW_ANGLE = test_server::ServerCamera::HALF_VIEW_ANGLE;
     /// Relative standard deviation of a distance.
     static constexpr double DISTANCE_NOISE = 0.001;
     static constexpr double ANGLE_NOISE_DEGREES = 0.1;
@@ -41,19 +41,9 @@ public:
     static marlowinds_lib::math::Pose3D cameraToRoot();
 
 private:
-    struct ViewedSegment {
-        marlowinds_lib::math::Vector3<double> start;
-        marlowinds_lib::math::Vector3<double> end;
-    };
-
-    /// A point of the server's frame in the camera frame of a robot at the server-frame pose.
-    static marlowinds_lib::math::Vector3<double> toCamera(const marlowinds_lib::math::Pose2D& pose, double x, double y,
-                                                          double z);
-    static bool inView(const marlowinds_lib::math::Vector3<double>& camera);
-    /// The part of a ground segment (camera frame) inside the view; false when none is.
-    static bool clipToView(ViewedSegment& segment);
-    void appendPolar(std::string& out, const marlowinds_lib::math::Vector3<double>& camera);
-    void appendLine(std::string& out, const marlowinds_lib::math::Pose2D& pose, double x1, double y1, double x2,
+    /// The point's polar reading with the camera's noise.
+    void appendReading(std::string& out, const test_server::CameraPoint& point);
+    void appendLine(std::string& out, const test_server::ServerCamera& camera, double x1, double y1, double x2,
                     double y2);
 
     boost::random::mt19937& engine;

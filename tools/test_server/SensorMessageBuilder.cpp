@@ -3,7 +3,6 @@
 #include "tools/test_server/ServerField.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 namespace tools {
@@ -12,8 +11,6 @@ namespace test_server {
 namespace {
 
 constexpr double PI = 3.141592653589793;
-constexpr double CAMERA_HEIGHT = 0.5;
-constexpr double HALF_VIEW_ANGLE = 60.0 * PI / 180.0;
 constexpr double CYCLE = 0.02;
 constexpr double JOINT_LIMIT = 2.0; // rad, a loose bound that keeps integrated angles sane
 
@@ -50,88 +47,62 @@ void SensorMessageBuilder::queueHeard(const std::string& team, const std::string
     heard.push_back({team, message, direction});
 }
 
-bool SensorMessageBuilder::inView(double x, double y) const {
-    const double dx = x - state.robotX;
-    const double dy = y - state.robotY;
-    const double bearing = std::remainder(std::atan2(dy, dx) - state.robotHeading, 2 * PI);
-    return std::fabs(bearing) <= HALF_VIEW_ANGLE;
+void SensorMessageBuilder::appendPoint(std::string& out, const CameraPoint& point) {
+    ServerCamera::appendPolar(out, ServerCamera::polar(point));
 }
 
-void SensorMessageBuilder::appendPolar(std::string& out, double x, double y, double z) const {
-    const double dx = x - state.robotX;
-    const double dy = y - state.robotY;
-    const double dz = z - CAMERA_HEIGHT;
-    const double ground = std::hypot(dx, dy);
-    const double bearing = std::remainder(std::atan2(dy, dx) - state.robotHeading, 2 * PI);
-    out += "(pol ";
-    appendNumber(out, std::hypot(ground, dz));
-    out += ' ';
-    appendNumber(out, bearing * 180.0 / PI);
-    out += ' ';
-    appendNumber(out, std::atan2(dz, ground) * 180.0 / PI);
-    out += ')';
-}
-
-void SensorMessageBuilder::appendPlayer(std::string& out, const std::string& team, int id, double x, double y) const {
-    if (!inView(x, y)) {
+void SensorMessageBuilder::appendPlayer(std::string& out, const ServerCamera& view, const std::string& team, int id,
+                                        double x, double y) {
+    if (!ServerCamera::inView(view.toCamera(x, y, 0.0))) {
         return;
     }
     out += " (P (team " + team + ") (id " + std::to_string(id) + ") (head ";
-    appendPolar(out, x, y, 0.5);
+    appendPoint(out, view.toCamera(x, y, 0.5));
     out += ") (rlowerarm ";
-    appendPolar(out, x, y - 0.1, 0.3);
+    appendPoint(out, view.toCamera(x, y - 0.1, 0.3));
     out += ") (llowerarm ";
-    appendPolar(out, x, y + 0.1, 0.3);
+    appendPoint(out, view.toCamera(x, y + 0.1, 0.3));
     out += ") (rfoot ";
-    appendPolar(out, x, y - 0.05, 0.02);
+    appendPoint(out, view.toCamera(x, y - 0.05, 0.02));
     out += ") (lfoot ";
-    appendPolar(out, x, y + 0.05, 0.02);
+    appendPoint(out, view.toCamera(x, y + 0.05, 0.02));
     out += "))";
 }
 
 std::string SensorMessageBuilder::visionGroup() const {
+    const ServerCamera view(state.robotX, state.robotY, state.robotHeading);
     std::string out = "(See";
     for (const auto& landmark : LANDMARKS) {
-        if (inView(landmark.x, landmark.y)) {
+        const CameraPoint point = view.toCamera(landmark.x, landmark.y, landmark.z);
+        if (ServerCamera::inView(point)) {
             out += " (";
             out += landmark.name;
             out += ' ';
-            appendPolar(out, landmark.x, landmark.y, landmark.z);
+            appendPoint(out, point);
             out += ')';
         }
     }
-    if (inView(state.ballX, state.ballY)) {
+    const CameraPoint ball = view.toCamera(state.ballX, state.ballY, 0.042);
+    if (ServerCamera::inView(ball)) {
         out += " (B ";
-        appendPolar(out, state.ballX, state.ballY, 0.042);
+        appendPoint(out, ball);
         out += ')';
     }
-    appendPlayer(out, state.opponentTeam, 7, state.opponentX, state.opponentY);
+    appendPlayer(out, view, state.opponentTeam, 7, state.opponentX, state.opponentY);
     for (const SimulatedPlayer& player : state.players) {
-        appendPlayer(out, player.team, player.id, player.x, player.y);
+        appendPlayer(out, view, player.team, player.id, player.x, player.y);
     }
-    // Each line is reported by its visible stretch, sampled every 5 cm.
+    // Each line is reported by its visible stretch.
     for (const auto& line : FIELD_LINES) {
-        const double length = std::hypot(line.x2 - line.x1, line.y2 - line.y1);
-        const int samples = static_cast<int>(length / 0.05);
-        int first = -1;
-        int last = -1;
-        for (int i = 0; i <= samples; ++i) {
-            const double t = static_cast<double>(i) / samples;
-            if (inView(line.x1 + t * (line.x2 - line.x1), line.y1 + t * (line.y2 - line.y1))) {
-                first = first < 0 ? i : first;
-                last = i;
-            }
+        CameraPoint start = view.toCamera(line.x1, line.y1, 0.0);
+        CameraPoint end = view.toCamera(line.x2, line.y2, 0.0);
+        if (ServerCamera::clipToView(start, end)) {
+            out += " (L ";
+            appendPoint(out, start);
+            out += ' ';
+            appendPoint(out, end);
+            out += ')';
         }
-        if (first < 0 || first == last) {
-            continue;
-        }
-        const double t1 = static_cast<double>(first) / samples;
-        const double t2 = static_cast<double>(last) / samples;
-        out += " (L ";
-        appendPolar(out, line.x1 + t1 * (line.x2 - line.x1), line.y1 + t1 * (line.y2 - line.y1), 0.0);
-        out += ' ';
-        appendPolar(out, line.x1 + t2 * (line.x2 - line.x1), line.y1 + t2 * (line.y2 - line.y1), 0.0);
-        out += ')';
     }
     out += ')';
     return out;

@@ -1,6 +1,8 @@
 #ifndef TOOLS_TEST_SERVER_SENSORMESSAGEBUILDER_H
 #define TOOLS_TEST_SERVER_SENSORMESSAGEBUILDER_H
 
+#include "tools/test_server/ServerCamera.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -70,9 +72,9 @@ private:
         std::string direction;
     };
 
-    void appendPolar(std::string& out, double x, double y, double z) const;
-    void appendPlayer(std::string& out, const std::string& team, int id, double x, double y) const;
-    bool inView(double x, double y) const;
+    static void appendPoint(std::string& out, const CameraPoint& point);
+    static void appendPlayer(std::string& out, const ServerCamera& view, const std::string& team, int id, double x,
+                             double y);
 
     SimulatedWorld state;
     int cycle = 0;
