@@ -6,18 +6,17 @@
 namespace utils {
 
 bool isPose2DNotANumber(const marlowinds_lib::math::Pose2D& pose) {
+    const struct {
+        double value;
+        const char* name;
+    } parts[] = {
+        {pose.translation.x, "translation.x"}, {pose.translation.y, "translation.y"}, {pose.rotation, "Rotation"}};
     bool notANumber = false;
-    if (std::isnan(pose.translation.x)) {
-        std::cout << "(DebbugingUtils) translation.x is nan" << std::endl;
-        notANumber = true;
-    }
-    if (std::isnan(pose.translation.y)) {
-        std::cout << "(DebbugingUtils) translation.y is nan" << std::endl;
-        notANumber = true;
-    }
-    if (std::isnan(pose.rotation)) {
-        std::cout << "(DebbugingUtils) Rotation is nan" << std::endl;
-        notANumber = true;
+    for (const auto& part : parts) {
+        if (std::isnan(part.value)) {
+            std::cout << "(DebbugingUtils) " << part.name << " is nan" << std::endl;
+            notANumber = true;
+        }
     }
     return notANumber;
 }
