@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace agent {
 namespace {
@@ -61,38 +64,30 @@ protected:
     control::ControlImpl control{representations::RobotType::NAO_TYPE_4};
 };
 
-TEST_F(ControlNodeBindingTest, AWalkLeafChangesOnlyTheKeysItNames) {
-    auto node = tree({{"normal", R"({"period": 0.3, "foo": 1})"}});
-    ControlNodeBinding::bind(*node, control);
-    EXPECT_DOUBLE_EQ(OmnidirectionalWalkZMPParams::normalParams.period, 0.3);
-    EXPECT_DOUBLE_EQ(OmnidirectionalWalkZMPParams::normalParams.zCom, 0.0);
-    for (std::size_t i = 1; i < std::size(ALL_SETS); ++i) {
-        EXPECT_DOUBLE_EQ(ALL_SETS[i]->period, 0.0) << i;
+TEST_F(ControlNodeBindingTest, AWalkLeafChangesOnlyTheKeysItNamesOfTheSetItNames) {
+    const char* const setNames[] = {"normal",      "precise",     "conduct",        "turn",
+                                    "sprint",      "circle",      "conduct-turn",   "turn-conduct",
+                                    "sprint-turn", "turn-sprint", "conduct-sprint", "sprint-conduct"};
+    std::vector<std::pair<std::string, OmnidirectionalWalkZMPParams*>> cases;
+    for (std::size_t i = 0; i < std::size(setNames); ++i) {
+        cases.emplace_back(setNames[i], ALL_SETS[i]);
     }
-    EXPECT_DOUBLE_EQ(control.getCurrentWalkParams().period, 0.0);
-}
+    cases.emplace_back("current", &control.getCurrentWalkParams());
+    cases.emplace_back("fast", nullptr);
+    cases.emplace_back("Normal", nullptr);
 
-TEST_F(ControlNodeBindingTest, EachSetNameFillsItsOwnSet) {
-    const char* const names[] = {"normal",      "precise",     "conduct",        "turn",
-                                 "sprint",      "circle",      "conduct-turn",   "turn-conduct",
-                                 "sprint-turn", "turn-sprint", "conduct-sprint", "sprint-conduct"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        const std::string json = "{\"zStep\": " + std::to_string(i + 1) + "}";
-        auto node = tree({{names[i], json.c_str()}});
-        ControlNodeBinding::bind(*node, control);
-    }
-    for (std::size_t i = 0; i < std::size(ALL_SETS); ++i) {
-        EXPECT_DOUBLE_EQ(ALL_SETS[i]->zStep, static_cast<double>(i + 1)) << names[i];
-    }
-}
-
-TEST_F(ControlNodeBindingTest, CurrentGoesToTheRunningWalkAndUnknownNamesAreSkipped) {
-    auto node = tree({{"current", R"({"ySeparation": 0.07})"}, {"fast", R"({"period": 0.1})"}});
-    ControlNodeBinding::bind(*node, control);
-    EXPECT_DOUBLE_EQ(control.getCurrentWalkParams().ySeparation, 0.07);
-    for (const auto* set : ALL_SETS) {
-        EXPECT_DOUBLE_EQ(set->ySeparation, 0.0);
-        EXPECT_DOUBLE_EQ(set->period, 0.0);
+    for (const auto& [name, target] : cases) {
+        for (auto* set : ALL_SETS) {
+            *set = OmnidirectionalWalkZMPParams();
+        }
+        control.getCurrentWalkParams() = OmnidirectionalWalkZMPParams();
+        ControlNodeBinding::bind(*tree({{name.c_str(), R"({"period": 0.3, "foo": 1})"}}), control);
+        for (auto* set : ALL_SETS) {
+            EXPECT_DOUBLE_EQ(set->period, set == target ? 0.3 : 0.0) << name;
+            EXPECT_DOUBLE_EQ(set->zCom, 0.0) << name;
+        }
+        const auto& current = control.getCurrentWalkParams();
+        EXPECT_DOUBLE_EQ(current.period, &current == target ? 0.3 : 0.0) << name;
     }
 }
 

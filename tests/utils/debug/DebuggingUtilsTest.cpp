@@ -10,20 +10,20 @@ namespace {
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(DebuggingUtilsTest, NamesEveryNaNPartInOrder) {
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(isPose2DNotANumber(marlowinds_lib::math::Pose2D(NaN, NaN, 0.0)));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "(DebbugingUtils) translation.x is nan\n(DebbugingUtils) Rotation is nan\n");
-
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(isPose2DNotANumber(marlowinds_lib::math::Pose2D(0.0, 1.0, NaN)));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "(DebbugingUtils) translation.y is nan\n");
-}
-
-TEST(DebuggingUtilsTest, FinitePoseIsSilent) {
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(isPose2DNotANumber(marlowinds_lib::math::Pose2D(0.0, 0.0, 0.0)));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const struct {
+        marlowinds_lib::math::Pose2D pose;
+        bool notANumber;
+        const char* printed;
+    } cases[] = {
+        {{NaN, NaN, 0.0}, true, "(DebbugingUtils) translation.x is nan\n(DebbugingUtils) Rotation is nan\n"},
+        {{0.0, 1.0, NaN}, true, "(DebbugingUtils) translation.y is nan\n"},
+        {{0.0, 0.0, 0.0}, false, ""},
+    };
+    for (const auto& testCase : cases) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(isPose2DNotANumber(testCase.pose), testCase.notANumber);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), testCase.printed);
+    }
 }
 
 } // namespace
