@@ -75,15 +75,6 @@ TEST_F(ActionImplTest, CycleMessagesPutSayBeamAndPassBeforeTheJoints) {
     }
 }
 
-TEST_F(ActionImplTest, JointSpeedsAreSentAsComputed) {
-    control.commands.setValue(representations::NaoJoints::NECK_PITCH, -0.25);
-    control.commands.setValue(representations::NaoJoints::RIGHT_FOOT_ROLL, 6.1395);
-    action.act(decision, control);
-    const std::string& message = action.getServerMessage();
-    EXPECT_EQ(message.rfind("(he1 0)(he2 -0.25)(lae1 0)", 0), 0u);
-    EXPECT_NE(message.find("(rle5 0)(rle6 6.1395)(syn)"), std::string::npos);
-}
-
 TEST_F(ActionImplTest, NonFiniteValuesNeverReachTheServer) {
     control.commands.setValue(representations::NaoJoints::NECK_YAW, NaN);
     control.commands.setValue(representations::NaoJoints::LEFT_KNEE_PITCH, std::numeric_limits<double>::infinity());

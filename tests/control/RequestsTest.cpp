@@ -1,6 +1,5 @@
 #include "control/KeyframeRequest.h"
 #include "control/KickRequest.h"
-#include "control/LookRequest.h"
 #include "control/NeuralRequest.h"
 #include "decision_making/DecisionMaking.h"
 
@@ -20,10 +19,6 @@ TEST(RequestsTest, NamesAreIndependentCopies) {
     std::string name = keyframe.getName();
     name += "x";
     EXPECT_EQ(keyframe.getName(), "standUpFromFront");
-    EXPECT_TRUE(keyframe.isInverted());
-    const LookRequest look(0.5, -0.25);
-    EXPECT_EQ(look.getPan(), 0.5);
-    EXPECT_EQ(look.getTilt(), -0.25);
 }
 
 class NothingDecided : public decision_making::DecisionMaking {

@@ -55,12 +55,6 @@ TEST_F(ParameterStoreTest, AnEmptyNodeIsSavedAsAnEmptyObject) {
     EXPECT_EQ(tests::TemporaryFolder::read(valuesFile("params")), "{\n}\n");
 }
 
-TEST_F(ParameterStoreTest, ValuesAreWrittenAsReadableJson) {
-    store.root().newChild("drawings").setValue("ball", true, true);
-    ASSERT_TRUE(store.root().save(""));
-    EXPECT_EQ(tests::TemporaryFolder::read(valuesFile("drawings")), "{\n    \"ball\": true\n}\n");
-}
-
 TEST_F(ParameterStoreTest, SavingReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     ParameterNode& params = store.root().newChild("params");
     tests::TemporaryFolder::write(valuesFile("params"), "{ \"old\": true }");
