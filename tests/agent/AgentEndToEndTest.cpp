@@ -38,24 +38,12 @@ class AgentEndToEndTest : public testing::Test {
 protected:
     void SetUp() override {
         namespace fs = boost::filesystem;
-        copyFolder(MARLOWINDS_CONFIGURATION_DIR, folder / "configuration/core");
+        fs::create_directories(folder / "configuration");
+        fs::copy(MARLOWINDS_CONFIGURATION_DIR, folder / "configuration/core", fs::copy_options::recursive);
         // A store saved by an earlier run of the team must not count as this agent's.
         fs::remove_all(folder / "configuration/core/dynamic");
         fs::create_directories(folder / "configuration/core/dynamic");
         fs::create_directories(folder / "run");
-    }
-
-    static void copyFolder(const boost::filesystem::path& from, const boost::filesystem::path& to) {
-        namespace fs = boost::filesystem;
-        fs::create_directories(to);
-        for (fs::directory_iterator entry(from), end; entry != end; ++entry) {
-            const fs::path target = to / entry->path().filename();
-            if (fs::is_directory(entry->status())) {
-                copyFolder(entry->path(), target);
-            } else {
-                fs::copy_file(entry->path(), target);
-            }
-        }
     }
 
     void start(const std::vector<std::string>& arguments) {
