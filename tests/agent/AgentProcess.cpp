@@ -1,5 +1,6 @@
 #include "tests/agent/AgentProcess.h"
 
+#include "tests/core/utils/command_line_parser/Arguments.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <fcntl.h>
@@ -17,13 +18,7 @@ AgentProcess::AgentProcess(const std::string& program, const std::vector<std::st
     : outputFile(outputFolder + "/agent.out"), errorFile(outputFolder + "/agent.err") {
     // Everything the child needs is prepared before fork: after it, the child
     // only calls what is safe in a copy of a threaded process.
-    std::vector<std::string> words{program};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (auto& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
+    Arguments commandLine(arguments, program);
 
     pid = ::fork();
     if (pid < 0) {
@@ -36,7 +31,7 @@ AgentProcess::AgentProcess(const std::string& program, const std::vector<std::st
             ::chdir(workingDirectory.c_str()) != 0) {
             ::_exit(126);
         }
-        ::execv(program.c_str(), argv.data());
+        ::execv(program.c_str(), commandLine.argv());
         ::_exit(127);
     }
 }

@@ -1,5 +1,7 @@
 #include "agent/SoccerPlayer.h"
 
+#include "tests/core/utils/command_line_parser/Arguments.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,15 +21,10 @@ TEST(SoccerPlayerTest, PositionalArgumentsFillTheSettingsInOrder) {
         {{"10.1.1.5", "3105", "Rivals", "9"}, {"10.1.1.5", 3105, "Rivals", 9}},
     };
     for (const auto& testCase : cases) {
-        std::vector<std::string> words{"marlowinds_agent"};
-        words.insert(words.end(), testCase.arguments.begin(), testCase.arguments.end());
-        std::vector<char*> argv;
-        for (auto& word : words) {
-            argv.push_back(word.data());
-        }
+        tests::Arguments arguments(testCase.arguments);
         testing::internal::CaptureStdout();
-        const auto settings = SoccerPlayer::settingsFromArguments(static_cast<int>(words.size()), argv.data());
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), std::to_string(words.size()) + "\n");
+        const auto settings = SoccerPlayer::settingsFromArguments(arguments.argc(), arguments.argv());
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), std::to_string(arguments.argc()) + "\n");
         EXPECT_EQ(settings.serverIP, testCase.expected.serverIP);
         EXPECT_EQ(settings.agentPort, testCase.expected.agentPort);
         EXPECT_EQ(settings.teamName, testCase.expected.teamName);

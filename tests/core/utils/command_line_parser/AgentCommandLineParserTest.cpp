@@ -1,6 +1,7 @@
 #include "core/utils/command_line_parser/AgentCommandLineParser.h"
 
 #include "core/utils/command_line_parser/intentional_exception.h"
+#include "tests/core/utils/command_line_parser/Arguments.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +15,7 @@ namespace utils {
 namespace command_line_parser {
 namespace {
 
-/// argv for the given arguments, with the program name in front.
-class Arguments {
-public:
-    explicit Arguments(std::vector<std::string> given) : texts(std::move(given)) {
-        texts.insert(texts.begin(), "marlowinds_agent");
-        for (auto& text : texts) {
-            pointers.push_back(text.data());
-        }
-        pointers.push_back(nullptr);
-    }
-    int argc() const { return static_cast<int>(texts.size()); }
-    char** argv() { return pointers.data(); }
-
-private:
-    std::vector<std::string> texts;
-    std::vector<char*> pointers;
-};
+using tests::Arguments;
 
 struct Settings {
     std::string serverIP;
