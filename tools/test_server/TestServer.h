@@ -32,7 +32,6 @@ public:
     /// Waits for the agent to connect; false on timeout.
     bool acceptAgent(std::chrono::milliseconds timeout);
     FrameChannel& channel() { return *agent; }
-    bool hasAgent() const { return agent != nullptr; }
 
     /// Expects the scene request, sends firstMessage, expects the init command.
     /// On failure returns false and describes the reason in error.
