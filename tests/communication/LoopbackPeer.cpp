@@ -1,6 +1,5 @@
 #include "tests/communication/LoopbackPeer.h"
 
-#include <arpa/inet.h>
 #include <linux/sockios.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -18,37 +17,26 @@ namespace communication {
 namespace testing {
 namespace {
 
-sockaddr_in loopbackAddress(int port) {
+/// A TCP socket bound to an ephemeral loopback port, and that port.
+int boundSocket(int& port) {
+    const int descriptor = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
-int boundSocket() {
-    const int descriptor = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (descriptor < 0) {
-        throw std::runtime_error("peer: socket failed");
-    }
-    sockaddr_in address = loopbackAddress(0);
-    if (::bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
-        ::close(descriptor);
-        throw std::runtime_error("peer: bind failed");
-    }
-    return descriptor;
-}
-
-int portOf(int descriptor) {
-    sockaddr_in address{};
     socklen_t size = sizeof(address);
-    ::getsockname(descriptor, reinterpret_cast<sockaddr*>(&address), &size);
-    return ntohs(address.sin_port);
+    if (descriptor < 0 || ::bind(descriptor, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+        ::getsockname(descriptor, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        ::close(descriptor);
+        throw std::runtime_error("peer: no loopback port");
+    }
+    port = ntohs(address.sin_port);
+    return descriptor;
 }
 
 } // namespace
 
-LoopbackPeer::LoopbackPeer() : listener(boundSocket()), port(portOf(listener)) {
+LoopbackPeer::LoopbackPeer() {
+    listener = boundSocket(port);
     if (::listen(listener, 4) != 0) {
         ::close(listener);
         throw std::runtime_error("peer: listen failed");
@@ -58,45 +46,23 @@ LoopbackPeer::LoopbackPeer() : listener(boundSocket()), port(portOf(listener)) {
 LoopbackPeer::~LoopbackPeer() { shutDown(); }
 
 int LoopbackPeer::unusedPort() {
-    const int descriptor = boundSocket();
-    const int unused = portOf(descriptor);
-    ::close(descriptor);
+    int unused = 0;
+    ::close(boundSocket(unused));
     return unused;
 }
 
-void LoopbackPeer::waitReadable(int descriptor, std::chrono::milliseconds wait) const {
-    pollfd entry{descriptor, POLLIN, 0};
-    if (::poll(&entry, 1, static_cast<int>(wait.count())) <= 0) {
-        throw std::runtime_error("peer: nothing arrived in time");
-    }
-}
-
 void LoopbackPeer::accept() {
-    waitReadable(listener, TIMEOUT);
-    connection = ::accept(listener, nullptr, nullptr);
-    if (connection < 0) {
-        throw std::runtime_error("peer: accept failed");
+    pollfd entry{listener, POLLIN, 0};
+    if (::poll(&entry, 1, static_cast<int>(TIMEOUT.count())) <= 0 ||
+        (connection = ::accept(listener, nullptr, nullptr)) < 0) {
+        throw std::runtime_error("peer: no client to accept");
     }
-}
-
-std::string LoopbackPeer::frame(const std::string& text) {
-    const unsigned long n = text.size();
-    std::string bytes;
-    bytes.push_back(static_cast<char>(n / 16777216 % 256));
-    bytes.push_back(static_cast<char>(n / 65536 % 256));
-    bytes.push_back(static_cast<char>(n / 256 % 256));
-    bytes.push_back(static_cast<char>(n % 256));
-    return bytes + text;
+    channel = std::make_unique<tools::test_server::FrameChannel>(connection);
 }
 
 void LoopbackPeer::sendRaw(const std::string& bytes) {
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t count = ::send(connection, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (count <= 0) {
-            throw std::runtime_error("peer: send failed");
-        }
-        sent += static_cast<std::size_t>(count);
+    if (channel == nullptr || !channel->sendRaw(bytes)) {
+        throw std::runtime_error("peer: send failed");
     }
 }
 
@@ -111,39 +77,17 @@ void LoopbackPeer::waitUntilDelivered() {
     }
 }
 
-std::string LoopbackPeer::receiveRaw(std::size_t count) {
-    std::string bytes(count, '\0');
-    std::size_t got = 0;
-    while (got < count) {
-        waitReadable(connection, TIMEOUT);
-        const ssize_t n = ::recv(connection, &bytes[got], count - got, 0);
-        if (n <= 0) {
-            throw std::runtime_error("peer: client closed the connection");
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    return bytes;
-}
-
 std::string LoopbackPeer::receiveFrame() {
-    const std::string header = receiveRaw(4);
-    std::size_t n = 0;
-    for (const char byte : header) {
-        n = n * 256 + static_cast<unsigned char>(byte);
+    auto text = channel == nullptr ? std::nullopt : channel->receive(TIMEOUT);
+    if (!text) {
+        throw std::runtime_error("peer: no frame from the client");
     }
-    return receiveRaw(n);
-}
-
-bool LoopbackPeer::dataArrives(std::chrono::milliseconds wait) {
-    pollfd entry{connection, POLLIN, 0};
-    return ::poll(&entry, 1, static_cast<int>(wait.count())) > 0;
+    return *text;
 }
 
 void LoopbackPeer::closeConnection() {
-    if (connection >= 0) {
-        ::close(connection);
-        connection = -1;
-    }
+    channel.reset();
+    connection = -1;
 }
 
 std::string LoopbackPeer::callBounded(const std::function<std::string()>& call) {
