@@ -1,15 +1,22 @@
 #include "communication/ServerSocketImpl.h"
-#include "tests/communication/LoopbackPeer.h"
+#include "tools/test_server/FrameChannel.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <linux/sockios.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <functional>
 #include <future>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -18,26 +25,96 @@
 namespace communication {
 namespace {
 
-using testing::LoopbackPeer;
 using tools::test_server::FrameChannel;
 
 const std::string BUFFER_TOO_SMALL = "Trying to read more data than the size of the buffer";
 const std::string ENDED_IN_SEND = "connection has ended in send";
+constexpr std::chrono::milliseconds TIMEOUT{5000};
 
-/// A connected pair: the socket under test and the server's end.
-struct Link {
-    Link() : socket("127.0.0.1", peer.getPort()) {
+/// A socket listening on an ephemeral loopback port, and that port.
+int listeningSocket(int& port) {
+    const int descriptor = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof(address);
+    if (descriptor < 0 || ::bind(descriptor, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+        ::getsockname(descriptor, reinterpret_cast<sockaddr*>(&address), &size) != 0 || ::listen(descriptor, 1) != 0) {
+        ::close(descriptor);
+        throw std::runtime_error("no loopback port to listen on");
+    }
+    port = ntohs(address.sin_port);
+    return descriptor;
+}
+
+int unusedPort() {
+    int unused = 0;
+    ::close(listeningSocket(unused));
+    return unused;
+}
+
+/// A connected pair: the socket under test and the server's end, whose frames
+/// go through the test server's own frame code, written apart from the
+/// connection under test. Every wait is bounded.
+class Link {
+public:
+    Link() {
         connectResult = socket.establishConnection();
-        peer.accept();
+        pollfd entry{listener, POLLIN, 0};
+        if (::poll(&entry, 1, static_cast<int>(TIMEOUT.count())) <= 0 ||
+            (connection = ::accept(listener, nullptr, nullptr)) < 0) {
+            throw std::runtime_error("no client to accept");
+        }
+        server = std::make_unique<FrameChannel>(connection);
     }
+    ~Link() { ::close(listener); }
+    Link(const Link&) = delete;
+    Link& operator=(const Link&) = delete;
 
+    /// Sends bytes and waits until the client's kernel has acknowledged them,
+    /// so they are ready for its next read.
+    void deliver(const std::string& bytes) {
+        if (server == nullptr || !server->sendRaw(bytes)) {
+            throw std::runtime_error("the server's end could not send");
+        }
+        const auto deadline = std::chrono::steady_clock::now() + TIMEOUT;
+        int unacknowledged = 0;
+        while (::ioctl(connection, SIOCOUTQ, &unacknowledged) == 0 && unacknowledged > 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                throw std::runtime_error("data not delivered in time");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    std::string receiveFrame() {
+        const auto text = server == nullptr ? std::nullopt : server->receive(TIMEOUT);
+        if (!text) {
+            throw std::runtime_error("no frame from the client");
+        }
+        return *text;
+    }
+    /// The server going away.
+    void hangUp() { server.reset(); }
+    /// A receive that may block; should it hang, the server's end closes so
+    /// that it returns and the test fails instead of stalling the suite.
     std::string receiveBounded() {
-        return peer.callBounded([this] { return socket.receiveMessage(); });
+        auto result = std::async(std::launch::async, [this] { return socket.receiveMessage(); });
+        if (result.wait_for(TIMEOUT) != std::future_status::ready) {
+            ADD_FAILURE() << "the receive did not return in time";
+            hangUp();
+        }
+        return result.get();
     }
 
-    LoopbackPeer peer;
-    ServerSocketImpl socket;
+    int port = 0;
+    int listener = listeningSocket(port);
+    ServerSocketImpl socket{"127.0.0.1", port};
     bool connectResult = true;
+
+private:
+    /// Borrowed from server, which closes it.
+    int connection = -1;
+    std::unique_ptr<FrameChannel> server;
 };
 
 std::string expectRuntimeError(const std::function<void()>& action) {
@@ -63,7 +140,7 @@ TEST(ServerSocketImplTest, OutgoingFramesCarryTheBigEndianLength) {
 
         link.socket.sendMessage(text);
 
-        EXPECT_EQ(link.peer.receiveFrame(), text) << text.size();
+        EXPECT_EQ(link.receiveFrame(), text) << text.size();
     }
 }
 
@@ -75,7 +152,7 @@ TEST(ServerSocketImplTest, OversizedTextIsRefusedAndNothingIsWritten) {
     link.socket.sendMessage("(syn)");
 
     EXPECT_EQ(error, BUFFER_TOO_SMALL);
-    EXPECT_EQ(link.peer.receiveFrame(), "(syn)");
+    EXPECT_EQ(link.receiveFrame(), "(syn)");
     EXPECT_FALSE(link.socket.connectionClosed());
 }
 
@@ -100,8 +177,7 @@ TEST(ServerSocketImplTest, ReceiveReturnsTheNewestOfTheWaitingFrames) {
         for (const std::string& text : row.waiting) {
             bytes += FrameChannel::frame(text);
         }
-        link.peer.sendRaw(bytes);
-        link.peer.waitUntilDelivered();
+        link.deliver(bytes);
 
         EXPECT_EQ(link.receiveBounded(), row.expected) << row.waiting.size() << " frames";
         EXPECT_FALSE(link.socket.connectionClosed());
@@ -117,8 +193,7 @@ TEST(ServerSocketImplTest, FrameArrivingInPiecesIsAssembled) {
 
     std::size_t from = 0;
     for (const std::size_t to : cuts) {
-        link.peer.sendRaw(bytes.substr(from, to - from));
-        link.peer.waitUntilDelivered();
+        link.deliver(bytes.substr(from, to - from));
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         from = to;
     }
@@ -141,8 +216,8 @@ TEST(ServerSocketImplTest, ServerHangingUpClosesTheConnectionWithoutRaising) {
     };
     for (const Row& row : rows) {
         Link link;
-        link.peer.sendRaw(row.lastBytes);
-        link.peer.closeConnection();
+        link.deliver(row.lastBytes);
+        link.hangUp();
         std::this_thread::sleep_for(std::chrono::milliseconds(20)); // let the hang-up arrive too
 
         const std::string first = link.receiveBounded();
@@ -160,7 +235,7 @@ TEST(ServerSocketImplTest, ServerHangingUpClosesTheConnectionWithoutRaising) {
 
 TEST(ServerSocketImplTest, SendingAfterTheServerLeftRaisesInsteadOfKillingTheProcess) {
     Link link;
-    link.peer.closeConnection();
+    link.hangUp();
 
     // The first writes may still be accepted locally; the reset from the peer
     // makes a later one fail.
@@ -180,7 +255,7 @@ TEST(ServerSocketImplTest, WithoutAConnectionSendsRaiseAndReceivesGiveNothing) {
         int port;
         bool tryToConnect;
     };
-    const int unused = LoopbackPeer::unusedPort();
+    const int unused = unusedPort();
     const std::vector<Row> rows = {
         {"127.0.0.1", unused, false}, {"127.0.0.1", unused, true}, {"localhost", unused, true},
         {"300.1.2.3", unused, true},  {"", unused, true},          {"127.0.0.1", 70000, true},
@@ -226,14 +301,13 @@ TEST(ServerSocketImplTest, ExchangeOverManyCyclesKeepsOnlyTheNewestMessage) {
             bytes +=
                 FrameChannel::frame("(time (now " + std::to_string(cycle) + "." + std::to_string(k) + "))" + padding);
         }
-        link.peer.sendRaw(bytes);
-        link.peer.waitUntilDelivered();
+        link.deliver(bytes);
 
         const std::string received = link.receiveBounded();
         link.socket.sendMessage("(he1 " + std::to_string(cycle) + ")(syn)");
 
         EXPECT_EQ(received, "(time (now " + std::to_string(cycle) + "." + std::to_string(waiting - 1) + "))" + padding);
-        EXPECT_EQ(link.peer.receiveFrame(), "(he1 " + std::to_string(cycle) + ")(syn)");
+        EXPECT_EQ(link.receiveFrame(), "(he1 " + std::to_string(cycle) + ")(syn)");
     }
 }
 
