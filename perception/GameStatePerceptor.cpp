@@ -1,7 +1,6 @@
 #include "perception/GameStatePerceptor.h"
 
 #include "perception/GroupReader.h"
-#include "perception/MalformedGroupError.h"
 
 #include <array>
 
@@ -24,16 +23,13 @@ bool isKnownKey(std::string_view key) {
 GameStatePerceptor::GameStatePerceptor(const utils::parser::ParserTreeNode& group)
     : Perceptor(group), firstTime(false) {
     for (const utils::parser::ParserTreeNode& entry : group.children) {
-        const std::string_view text = entry.value;
-        const std::size_t blank = text.find(' ');
-        if (blank == std::string_view::npos) {
-            if (isKnownKey(GroupReader::trim(text))) {
-                throw MalformedGroupError("\"" + entry.value + "\" has no value");
+        const auto [key, value, hasValue] = GroupReader::keyAndValue(entry.value);
+        if (!hasValue) {
+            if (isKnownKey(key)) {
+                throw GroupReader::missingValue(entry.value);
             }
             continue;
         }
-        const std::string_view key = GroupReader::trim(text.substr(0, blank));
-        const std::string_view value = GroupReader::trim(text.substr(blank + 1));
         if (key == "sl") {
             scoreLeft = GroupReader::lexicalInt(value);
         } else if (key == "sr") {

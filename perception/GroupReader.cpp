@@ -96,9 +96,21 @@ const utils::parser::ParserTreeNode& GroupReader::child(const utils::parser::Par
 std::string_view GroupReader::valueOf(std::string_view text) {
     const std::size_t blank = text.find(' ');
     if (blank == std::string_view::npos) {
-        throw MalformedGroupError("\"" + std::string(text) + "\" has no value");
+        throw missingValue(text);
     }
     return text.substr(blank + 1);
+}
+
+GroupReader::KeyAndValue GroupReader::keyAndValue(std::string_view text) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) {
+        return {trim(text), {}, false};
+    }
+    return {trim(text.substr(0, blank)), trim(text.substr(blank + 1)), true};
+}
+
+MalformedGroupError GroupReader::missingValue(std::string_view text) {
+    return MalformedGroupError("\"" + std::string(text) + "\" has no value");
 }
 
 std::string_view GroupReader::valueOfChild(const utils::parser::ParserTreeNode& group, std::size_t index) {

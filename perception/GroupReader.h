@@ -2,6 +2,7 @@
 #define PERCEPTION_GROUPREADER_H
 
 #include "marlowinds_lib/math/Vector3.h"
+#include "perception/MalformedGroupError.h"
 #include "utils/parser/ParserTreeNode.h"
 
 #include <array>
@@ -37,6 +38,17 @@ public:
     static std::string_view valueOf(std::string_view text);
     /// The value of nested group index.
     static std::string_view valueOfChild(const utils::parser::ParserTreeNode& group, std::size_t index);
+
+    /// A nested group's text as (KEY VALUE): both parts trimmed. A text without
+    /// a blank is all key, trimmed, and has no value.
+    struct KeyAndValue {
+        std::string_view key;
+        std::string_view value;
+        bool hasValue;
+    };
+    static KeyAndValue keyAndValue(std::string_view text);
+    /// The error for a key that needs a value and came without one.
+    static MalformedGroupError missingValue(std::string_view text);
 
     /// The whole token must be a number (Boost.LexicalCast).
     static double lexicalDouble(std::string_view token);

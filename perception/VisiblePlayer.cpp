@@ -1,7 +1,6 @@
 #include "perception/VisiblePlayer.h"
 
 #include "perception/GroupReader.h"
-#include "perception/MalformedGroupError.h"
 
 namespace perception {
 
@@ -10,18 +9,14 @@ using marlowinds_lib::math::Vector3;
 VisiblePlayer::VisiblePlayer(const utils::parser::ParserTreeNode& group) : teamName() {
     setObjectType(group.value);
     for (const utils::parser::ParserTreeNode& entry : group.children) {
-        const std::string_view text = entry.value;
-        const std::size_t blank = text.find(' ');
-        const bool hasValue = blank != std::string_view::npos;
-        std::string_view key = hasValue ? GroupReader::trim(text.substr(0, blank)) : std::string_view();
-        const std::string_view value = hasValue ? GroupReader::trim(text.substr(blank + 1)) : std::string_view();
-        // A body part's own text is its bare name.
+        auto [key, value, hasValue] = GroupReader::keyAndValue(entry.value);
+        // A body part's own text is its bare name (a leading blank leaves no key).
         if (key.empty()) {
-            key = GroupReader::trim(text);
+            key = GroupReader::trim(entry.value);
         }
         if (key == "id" || key == "team") {
             if (!hasValue) {
-                throw MalformedGroupError("\"" + entry.value + "\" has no value");
+                throw GroupReader::missingValue(entry.value);
             }
             if (key == "id") {
                 id = GroupReader::lexicalInt(value);

@@ -1,7 +1,6 @@
 #include "perception/Perception.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
-#include "perception/VisiblePlayer.h"
 #include "tests/perception/MessageFeed.h"
 
 #include <boost/lexical_cast.hpp>
@@ -72,21 +71,6 @@ TEST(PerceptionTest, FollowsTheServerCycleByCycle) {
     }
 }
 
-TEST(PerceptionTest, SeenPlayerCarriesTeamNumberAndParts) {
-    Perception perception;
-    testing::MessageFeed feed;
-
-    perception.perceive(feed.deliver(serverMessage(1.0, VISION, 0.0)));
-
-    const auto& objects = perception.getAgentPerception().getVisibleObjects();
-    ASSERT_EQ(objects.size(), 4u);
-    const auto* player = dynamic_cast<const VisiblePlayer*>(objects[3].get());
-    ASSERT_NE(player, nullptr);
-    EXPECT_EQ(player->getTeamName(), "Rivals");
-    EXPECT_EQ(player->getId(), 4);
-    EXPECT_EQ(player->getAllBodyParts().size(), 2u);
-}
-
 TEST(PerceptionTest, KeepsTheRadioOfTheTeamItWasGiven) {
     Perception perception("Rivals");
     testing::MessageFeed feed;
@@ -95,15 +79,6 @@ TEST(PerceptionTest, KeepsTheRadioOfTheTeamItWasGiven) {
     perception.perceive(feed.deliver("(hear Marlowinds 1.02 20 theirs)"));
 
     EXPECT_EQ(perception.getAgentPerception().getHearData().getTeam(), "Rivals");
-    EXPECT_EQ(perception.getAgentPerception().getHearData().getMessage(), "ours");
-}
-
-TEST(PerceptionTest, DefaultTeamIsTheTeamDefaultName) {
-    Perception perception;
-    testing::MessageFeed feed;
-
-    perception.perceive(feed.deliver("(hear Marlowinds 1.00 self ours)"));
-
     EXPECT_EQ(perception.getAgentPerception().getHearData().getMessage(), "ours");
 }
 
@@ -145,16 +120,6 @@ TEST(PerceptionTest, AMalformedNumberThrowsAndTheNextMessageIsPerceived) {
     EXPECT_NEAR(next.getGlobalTime(), 1.04, 1e-9);
     EXPECT_TRUE(next.getVisibleObjects().empty());
     expectAllJoints(next, 7.0);
-}
-
-TEST(PerceptionTest, WithoutAConnectionTheMessageIsEmpty) {
-    Perception perception;
-    const communication::Communication unconnected;
-
-    perception.perceive(unconnected);
-
-    EXPECT_FALSE(perception.getAgentPerception().receivedVisionUpdate());
-    EXPECT_EQ(perception.getAgentPerception().getGlobalTime(), 0.0);
 }
 
 TEST(PerceptionTest, RandomReadingsNeverGiveNotANumber) {

@@ -87,19 +87,6 @@ TEST(PerceptorFactoryTest, KeepsTheOrderOfTheGroupsAndTrimsThemInPlace) {
     EXPECT_EQ(run.root->children[1].value, "HJ");
 }
 
-TEST(PerceptorFactoryTest, UpdateReplacesThePreviousMessage) {
-    utils::parser::Parser parser;
-    PerceptorFactory factory;
-    auto first = parser.parseMessage("(time (now 1.0))(HJ (n hj1) (ax 2))");
-    auto second = parser.parseMessage("(ACC (n torso) (a 0 0 9.8))");
-
-    factory.update(*first);
-    factory.update(*second);
-
-    ASSERT_EQ(factory.getPerceptors().size(), 1u);
-    EXPECT_EQ(factory.getPerceptors().front()->getPerceptorType(), PerceptorType::ACC);
-}
-
 TEST(PerceptorFactoryTest, AMalformedGroupIsSkippedWithOneDiagnosticLine) {
     // Per perceptor: the empty group, a missing nested group, a missing token.
     const std::vector<std::string> malformed{
@@ -163,15 +150,26 @@ TEST(PerceptorFactoryTest, WellFormedEmptyGroupsAreKept) {
 }
 
 TEST(PerceptorFactoryTest, ANumberThatIsNotANumberLeavesUpdate) {
+    // Per perceptor, the fields read lexical; the time's value is not trimmed.
     const std::vector<std::string> messages{
         "(time (now 12.5s))",
+        "(time (now  12.5))",
+        "(time (now ))",
         "(GYR (n torso) (rt 1  2 3))",
-        "(ACC (n torso) (a 0 0 g))",
+        "(ACC (n torso) (a 0 0 9.8g))",
         "(TCH n bumper val 2)",
-        "(FRP (n lf) (c 0 0 0) (f 0 0 x))",
+        "(TCH n bumper val -1)",
+        "(TCH n bumper val true)",
+        "(FRP (n lf) (c 0 0 0) (f 0 0 heavy))",
         "(GS (sl 2) (sr x))",
-        "(hear Marlowinds 1.0x self abc)",
+        "(GS (t 1.0s))",
+        "(GS (unum 3.0))",
+        "(GS (t ))",
+        "(hear Marlowinds 12.5x self abc)",
+        "(hear Marlowinds 12.5 left abc)",
         "(See (P (id x)))",
+        "(See (P (id 7) (head (pol 1 x 2))))",
+        "(See (B (pol 1 0 0)) (P (id 7) (head (pol  1 0 0))))",
     };
     for (const std::string& message : messages) {
         utils::parser::Parser parser;

@@ -2,7 +2,6 @@
 
 #include "tests/perception/ParsedGroup.h"
 
-#include <boost/lexical_cast.hpp>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,14 +30,6 @@ TEST(TouchPerceptorTest, ReadsNameAndStateByPosition) {
         EXPECT_EQ(perceptor.getName(), row.name) << row.group;
         EXPECT_EQ(perceptor.isTouching(), row.touching) << row.group;
         EXPECT_EQ(static_cast<const Perceptor&>(perceptor).getName(), "TCH");
-    }
-}
-
-TEST(TouchPerceptorTest, AStateOtherThanZeroOrOneThrows) {
-    for (const std::string text : {"(TCH n bumper val 2)", "(TCH n bumper val -1)", "(TCH n bumper val true)"}) {
-        const testing::ParsedGroup group(text);
-
-        EXPECT_THROW(TouchPerceptor{group.node()}, boost::bad_lexical_cast) << text;
     }
 }
 

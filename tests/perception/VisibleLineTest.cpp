@@ -6,24 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace perception {
 namespace {
 
 using marlowinds_lib::math::MathUtils;
 
-TEST(VisibleLineTest, ReadsBothEnds) {
-    const VisibleLine line(testing::ParsedGroup("(L (pol 1 0 0) (pol 2 90 0))").node());
+TEST(VisibleLineTest, ReadsBothEndsAndTheReadingsOfTheSecond) {
+    const VisibleLine line(testing::ParsedGroup("(L (pol 1 0 0) (pol 2 90 30))").node());
 
     EXPECT_EQ(line.getVisibleObjectType(), VisibleObjectType::LINE);
-    EXPECT_EQ(line.getName(), "L");
     EXPECT_NEAR(line.getPosition().x, 1.0, 1e-12);
     EXPECT_NEAR(line.getPosition2().x, 0.0, 1e-12);
-    EXPECT_NEAR(line.getPosition2().y, 2.0, 1e-12);
+    EXPECT_NEAR(line.getPosition2().y, 2.0 * std::cos(MathUtils::PI / 6.0), 1e-12);
+    EXPECT_NEAR(line.getPosition2().z, 1.0, 1e-12);
     EXPECT_NEAR(line.getDistance2(), 2.0, 1e-12);
     EXPECT_NEAR(line.getHorizontalAngle2(), MathUtils::PI / 2.0, 1e-12);
     EXPECT_NEAR(line.getHorizontalAngleDeg2(), 90.0, 1e-9);
-    EXPECT_NEAR(line.getLatitudeAngle2(), 0.0, 1e-12);
-    EXPECT_NEAR(line.getLatitudeAngleDeg2(), 0.0, 1e-9);
+    EXPECT_NEAR(line.getLatitudeAngle2(), MathUtils::PI / 6.0, 1e-12);
+    EXPECT_NEAR(line.getLatitudeAngleDeg2(), 30.0, 1e-9);
 }
 
 TEST(VisibleLineTest, SecondEndIsNotTrimmed) {

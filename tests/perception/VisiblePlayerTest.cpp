@@ -54,12 +54,6 @@ TEST(VisiblePlayerTest, ReadsTeamNumberAndBodyParts) {
     }
 }
 
-TEST(VisiblePlayerTest, FirstReadingOfAPartWins) {
-    const VisiblePlayer player(testing::ParsedGroup("(P (id 7) (head (pol 1 0 0)) (head (pol 5 0 0)))").node());
-
-    EXPECT_NEAR(player.getBodyPartPosition("head").x, 1.0, 1e-12);
-}
-
 TEST(VisiblePlayerTest, AskingForAnUnseenPartNeitherAddsItNorMovesThePlayer) {
     const VisiblePlayer player(testing::ParsedGroup("(P (id 7) (head (pol 2 0 0)))").node());
 

@@ -162,25 +162,6 @@ TEST(ParserTest, WrittenBackTreesParseToThemselves) {
     }
 }
 
-TEST(ParserTest, RealisticMessageGivesOneNodePerPerceptorGroup) {
-    const std::string message =
-        "(time (now 0.38))(GS (sl 0) (sr 0) (t 0.00) (pm BeforeKickOff))(GYR (n torso) (rt 0.00 -0.00 0.00))"
-        "(ACC (n torso) (a 0.00 0.00 0.00))(HJ (n hj1) (ax -0.00))(HJ (n hj2) (ax -0.00))"
-        "(See (F1L (pol 18.66 53.57 -5.03)) (B (pol 1.89 -0.28 -57.93)) "
-        "(L (pol 1.90 -0.22 -60.04) (pol 11.10 0.04 -8.46)))(HJ (n raj1) (ax 0.00))";
-    Parser parser;
-
-    const auto root = parser.parseMessage(message);
-
-    std::vector<std::string> keywords;
-    for (const ParserTreeNode& group : root->children) {
-        keywords.push_back(group.value);
-    }
-    EXPECT_EQ(keywords, (std::vector<std::string>{"time", "GS", "GYR", "ACC", "HJ", "HJ", "See", "HJ"}));
-    const ParserTreeNode& line = root->children[6].children[2];
-    EXPECT_EQ(render(line), "[L]@2{[pol 1.90 -0.22 -60.04]@3,[pol 11.10 0.04 -8.46]@3}");
-}
-
 } // namespace
 } // namespace parser
 } // namespace utils
