@@ -29,29 +29,17 @@ TEST_F(LoggerTest, EveryCallStartsANewLineAndTheLastEndsOnClose) {
 }
 
 TEST_F(LoggerTest, TagsOfTextAndOfEveryLevel) {
-    struct Case {
-        Level level;
-        const char* line;
-    };
-    const Case cases[] = {
-        {Level::ACTION, "[ACTION] "},
-        {Level::AGENT, "[AGENT] "},
-        {Level::COMMUNICATION, "[COMMUNICATION] "},
-        {Level::DECISION_MAKING, "[DECISION_MAKING] "},
-        {Level::MODELING, "[MODELING] "},
-        {Level::PERCEPTION, "[PERCEPTION] "},
-        {Level::REPRESENTATIONS, "[REPRESENTATIONS] "},
-        {Level::UTILS, "[UTILS] "},
-        {static_cast<Level>(9), "[[Unknown Level]] "},
-    };
+    const char* const tags[] = {"ACTION",     "AGENT",           "COMMUNICATION", "DECISION_MAKING", "MODELING",
+                                "PERCEPTION", "REPRESENTATIONS", "UTILS",         "[Unknown Level]"};
     std::string expected;
     {
         Logger logger(file);
-        for (const auto& test : cases) {
-            logger.log(test.level);
-            EXPECT_EQ(logger.getLevel(), static_cast<int>(test.level));
-            expected += std::string(test.line) + "\n";
+        for (int level = 0; level < 9; ++level) {
+            // The last tag is that of the value 9, outside the enumeration.
+            logger.log(static_cast<Level>(level == 8 ? 9 : level));
+            expected += "[" + std::string(tags[level]) + "] \n";
         }
+        EXPECT_EQ(logger.getLevel(), 9);
         logger.log("free text");
         expected += "[free text] \n";
     }
