@@ -70,14 +70,5 @@ TEST(GameStateTest, DefaultIsBeforeKickOffAtTimeZero) {
     EXPECT_EQ(state.getScoreRight(), 0);
 }
 
-TEST(RawPlayModeTest, MapHoldsTheServerTextsAndNone) {
-    const auto& map = RawPlayMode::fromStringToRawPlayMode;
-    ASSERT_EQ(map.size(), 22u);
-    for (const auto& row : SERVER_TEXTS) {
-        EXPECT_EQ(map.at(row.text), row.mode) << row.text;
-    }
-    EXPECT_EQ(map.at("NONE"), RawPlayMode::NONE);
-}
-
 } // namespace
 } // namespace representations
