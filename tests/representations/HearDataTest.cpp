@@ -111,18 +111,21 @@ void expectOpponent(const OtherPlayer& actual, const Opponent& expected, int ent
     EXPECT_EQ(actual.isFallen(), expected.fallen) << "entry " << entry;
 }
 
-void expectAllZeroFieldRecord(const HearData& data, const std::string& label) {
-    EXPECT_EQ(data.getUniformNumber(), 0) << label;
-    EXPECT_EQ(data.getHeardAgentXPosition(), 0.0) << label;
-    EXPECT_EQ(data.getHeardAgentYPosition(), 0.0) << label;
-    EXPECT_FALSE(data.isFallen()) << label;
-    EXPECT_EQ(data.getHeardBallXPosition(), 0.0) << label;
-    EXPECT_EQ(data.getHeardBallYPosition(), 0.0) << label;
-    EXPECT_FALSE(data.isHeardBallRelevant()) << label;
-    EXPECT_EQ(data.getRoleAssigment(), std::vector<int>(10, 0)) << label;
-    EXPECT_EQ(data.getPlayerClosestToBall(), 0) << label;
-    EXPECT_TRUE(data.getOpponentPositions().empty()) << label;
+void expectFieldRecord(const HearData& actual, const FieldRecord& expected, const std::string& label) {
+    EXPECT_EQ(actual.getUniformNumber(), expected.number) << label;
+    EXPECT_NEAR(actual.getHeardAgentXPosition(), expected.x, 1e-9) << label;
+    EXPECT_NEAR(actual.getHeardAgentYPosition(), expected.y, 1e-9) << label;
+    EXPECT_EQ(actual.isFallen(), expected.fallen) << label;
+    EXPECT_NEAR(actual.getHeardBallXPosition(), expected.ballX, 1e-9) << label;
+    EXPECT_NEAR(actual.getHeardBallYPosition(), expected.ballY, 1e-9) << label;
+    EXPECT_EQ(actual.isHeardBallRelevant(), expected.ballRelevant) << label;
+    EXPECT_EQ(actual.getRoleAssigment(), expected.roles) << label;
+    EXPECT_EQ(actual.getPlayerClosestToBall(), expected.closest) << label;
+    EXPECT_TRUE(actual.getOpponentPositions().empty()) << label;
 }
+
+const std::vector<int> NO_ROLES(HearData::NUMBER_OF_ROLES, 0);
+const FieldRecord RADIO_EXAMPLE{2, 0.0, 0.0, false, 0.0, 0.0, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2};
 
 TEST(HearDataTest, DefaultHoldsNoMessage) {
     const HearData data;
@@ -138,22 +141,8 @@ TEST(HearDataTest, DefaultHoldsNoMessage) {
 }
 
 TEST(HearDataTest, DecodesTheRadioExample) {
-    const HearData data = decoded("IAAAAAACIZCmOhKi");
-    EXPECT_EQ(data.getUniformNumber(), 2);
-    EXPECT_EQ(data.getHeardAgentXPosition(), 0.0);
-    EXPECT_EQ(data.getHeardAgentYPosition(), 0.0);
-    EXPECT_FALSE(data.isFallen());
-    EXPECT_EQ(data.getHeardBallXPosition(), 0.0);
-    EXPECT_EQ(data.getHeardBallYPosition(), 0.0);
-    EXPECT_FALSE(data.isHeardBallRelevant());
-    EXPECT_EQ(data.getRoleAssigment(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(data.getPlayerClosestToBall(), 2);
-    EXPECT_TRUE(data.getOpponentPositions().empty());
-}
-
-TEST(HearDataTest, WriterOfTheseTestsMatchesTheRadioExample) {
-    const FieldRecord example{2, 0.0, 0.0, false, 0.0, 0.0, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2};
-    EXPECT_EQ(example.text(), "IAAAAAACIZCmOhKi");
+    EXPECT_EQ(RADIO_EXAMPLE.text(), "IAAAAAACIZCmOhKi"); // the writer of these tests agrees
+    expectFieldRecord(decoded("IAAAAAACIZCmOhKi"), RADIO_EXAMPLE, "example");
 }
 
 TEST(HearDataTest, DecodesTheGoalkeepersRecordWithFullOpponentEntries) {
@@ -223,16 +212,7 @@ TEST(HearDataTest, RandomRecordsRoundTrip) {
         for (int k = 0; k < 10; ++k) {
             record.roles.push_back(integer(0, 31));
         }
-        const HearData data = decoded(record.text());
-        EXPECT_EQ(data.getUniformNumber(), record.number);
-        EXPECT_NEAR(data.getHeardAgentXPosition(), record.x, 1e-9);
-        EXPECT_NEAR(data.getHeardAgentYPosition(), record.y, 1e-9);
-        EXPECT_EQ(data.isFallen(), record.fallen);
-        EXPECT_NEAR(data.getHeardBallXPosition(), record.ballX, 1e-9);
-        EXPECT_NEAR(data.getHeardBallYPosition(), record.ballY, 1e-9);
-        EXPECT_EQ(data.isHeardBallRelevant(), record.ballRelevant);
-        EXPECT_EQ(data.getRoleAssigment(), record.roles);
-        EXPECT_EQ(data.getPlayerClosestToBall(), record.closest);
+        expectFieldRecord(decoded(record.text()), record, "trial " + std::to_string(trial));
     }
 }
 
@@ -249,32 +229,27 @@ TEST(HearDataTest, MalformedTextsDecodeAsAllZero) {
         "IAAAAAACIZCmOhKi\n",
     };
     for (const std::string& text : cases) {
-        expectAllZeroFieldRecord(decoded(text), "\"" + text + "\"");
+        expectFieldRecord(decoded(text), {0, 0.0, 0.0, false, 0.0, 0.0, false, NO_ROLES, 0}, "\"" + text + "\"");
     }
 }
 
 TEST(HearDataTest, ShortTextsGivePartialValues) {
-    const FieldRecord record{3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3};
-
-    const HearData fifteen = decoded(record.text().substr(0, 15));
-    EXPECT_EQ(fifteen.getUniformNumber(), 3);
-    EXPECT_NEAR(fifteen.getHeardAgentXPosition(), -7.5, 1e-9);
-    EXPECT_TRUE(fifteen.isHeardBallRelevant());
-    EXPECT_EQ(fifteen.getRoleAssigment(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
-    EXPECT_EQ(fifteen.getPlayerClosestToBall(), 0);
-
-    // Two characters hold x's sign and integer part but not all of its tenths.
-    const HearData two = decoded(record.text().substr(0, 2));
-    EXPECT_EQ(two.getUniformNumber(), 3);
-    EXPECT_NEAR(two.getHeardAgentXPosition(), -7.0, 1e-9);
-    EXPECT_EQ(two.getHeardAgentYPosition(), 0.0);
-    EXPECT_FALSE(two.isFallen());
-    EXPECT_EQ(two.getRoleAssigment(), std::vector<int>(10, 0));
-
-    // One character holds the number but not x's integer part.
-    const HearData one = decoded(record.text().substr(0, 1));
-    EXPECT_EQ(one.getUniformNumber(), 3);
-    EXPECT_EQ(one.getHeardAgentXPosition(), 0.0);
+    const std::string text =
+        FieldRecord{3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3}.text();
+    const struct {
+        std::size_t characters;
+        FieldRecord expected;
+    } cases[] = {
+        // 90 bits: the last role entry and the closest player lie beyond the text.
+        {15, {3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}, 0}},
+        // x's sign and integer part but not all of its tenths.
+        {2, {3, -7.0, 0.0, false, 0.0, 0.0, false, NO_ROLES, 0}},
+        // The number but not x's integer part.
+        {1, {3, 0.0, 0.0, false, 0.0, 0.0, false, NO_ROLES, 0}},
+    };
+    for (const auto& c : cases) {
+        expectFieldRecord(decoded(text.substr(0, c.characters)), c.expected, std::to_string(c.characters));
+    }
 }
 
 TEST(HearDataTest, MessageOfAnotherTeamIsNotDecoded) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 namespace marlowinds_lib {
@@ -16,7 +17,11 @@ protected:
     const std::string file = "test.log";
 };
 
-TEST_F(LoggerTest, EveryCallStartsANewLineAndTheLastEndsOnClose) {
+TEST_F(LoggerTest, EmptiesTheFileAndStartsEveryCallOnANewLineEndingTheLastOnClose) {
+    {
+        std::ofstream old(file);
+        old << "old content\n";
+    }
     Logger logger(file);
     logger.log(Level::MODELING);
     logger.writeToStream("a");
@@ -53,18 +58,6 @@ TEST_F(LoggerTest, StreamInsertionsContinueTheCurrentLine) {
         logger.log("next");
     }
     EXPECT_EQ(TemporaryWorkingDirectory::read(file), "[AGENT] x = 3, y = 1.5\n[next] \n");
-}
-
-TEST_F(LoggerTest, AnExistingFileIsEmptied) {
-    {
-        std::ofstream old(file);
-        old << "old content\n";
-    }
-    {
-        Logger logger(file);
-        logger.writeToStream("new");
-    }
-    EXPECT_EQ(TemporaryWorkingDirectory::read(file), "new\n");
 }
 
 TEST_F(LoggerTest, AFileThatCannotBeOpenedIsReportedAndWritesAreHarmless) {

@@ -53,7 +53,7 @@ TEST(ParameterTest, EmptyBranchHasNoChildAndRaisesOutOfRangeForAnyName) {
     }
 }
 
-TEST(ParameterTest, BranchHandsOutTheFirstChildStoredUnderAName) {
+TEST(ParameterTest, BranchHandsOutTheFirstChildStoredUnderANameAndRefusesNull) {
     Branch branch;
     auto first = leafWith("period", "0.2");
     auto second = leafWith("period", "0.3");
@@ -66,6 +66,8 @@ TEST(ParameterTest, BranchHandsOutTheFirstChildStoredUnderAName) {
     EXPECT_EQ(&branch.getChild("normal"), first.get());
     EXPECT_EQ(branch.getChild("normal").getContent().get<std::string>("period"), "0.2");
     EXPECT_THROW(branch.getChild("Normal"), std::out_of_range);
+    EXPECT_THROW(branch.addChild("other", nullptr), std::invalid_argument);
+    EXPECT_EQ(branch.getChildren().size(), 1u);
 }
 
 TEST(ParameterTest, ChildrenAreVisitedInAscendingNameOrder) {
@@ -80,14 +82,6 @@ TEST(ParameterTest, ChildrenAreVisitedInAscendingNameOrder) {
     }
 
     EXPECT_EQ(visited, (std::vector<std::string>{"circle", "conduct-turn", "normal", "sprint-conduct", "turn"}));
-}
-
-TEST(ParameterTest, NullChildIsRejectedAndLeavesTheBranchUnchanged) {
-    Branch branch;
-
-    EXPECT_THROW(branch.addChild("a", nullptr), std::invalid_argument);
-
-    EXPECT_FALSE(branch.hasChild());
 }
 
 } // namespace
