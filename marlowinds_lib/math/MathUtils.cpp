@@ -13,6 +13,23 @@ namespace {
 // Beyond this many turns the step-wise wrap would be slow; reduce with a
 // remainder first. Below it the result is bit-for-bit the step-wise one.
 constexpr double STEPWISE_WRAP_LIMIT = 64.0 * MathUtils::TWO_PI;
+
+/// The angle wrapped into [lower, lower + 2 pi) by whole turns; NaN for non-finite input.
+double wrapFrom(double angle, double lower) {
+    if (!std::isfinite(angle)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    if (std::fabs(angle) > STEPWISE_WRAP_LIMIT) {
+        angle = std::fmod(angle, MathUtils::TWO_PI);
+    }
+    while (angle < lower) {
+        angle += MathUtils::TWO_PI;
+    }
+    while (angle >= lower + MathUtils::TWO_PI) {
+        angle -= MathUtils::TWO_PI;
+    }
+    return angle;
+}
 } // namespace
 
 double MathUtils::saturate(double value, double min, double max) {
@@ -59,37 +76,9 @@ std::vector<double> MathUtils::makeSequence(double start, double end, double ste
     return sequence;
 }
 
-double MathUtils::wrapTo2Pi(double angle) {
-    if (!std::isfinite(angle)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (std::fabs(angle) > STEPWISE_WRAP_LIMIT) {
-        angle = std::fmod(angle, TWO_PI);
-    }
-    while (angle < 0.0) {
-        angle += TWO_PI;
-    }
-    while (angle >= TWO_PI) {
-        angle -= TWO_PI;
-    }
-    return angle;
-}
+double MathUtils::wrapTo2Pi(double angle) { return wrapFrom(angle, 0.0); }
 
-double MathUtils::wrapToPi(double angle) {
-    if (!std::isfinite(angle)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (std::fabs(angle) > STEPWISE_WRAP_LIMIT) {
-        angle = std::fmod(angle, TWO_PI);
-    }
-    while (angle < -PI) {
-        angle += TWO_PI;
-    }
-    while (angle >= PI) {
-        angle -= TWO_PI;
-    }
-    return angle;
-}
+double MathUtils::wrapToPi(double angle) { return wrapFrom(angle, -PI); }
 
 double MathUtils::normalizeSumOfAngles(const std::vector<double>& angles) {
     double sumSin = 0.0;

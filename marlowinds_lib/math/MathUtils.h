@@ -9,29 +9,23 @@
 namespace marlowinds_lib {
 namespace math {
 
-/// Draws N(mean, sigma) from the process-wide engine. Copies share the engine.
-class NormalRandomGenerator {
+/// Draws from a distribution of two parameters with the process-wide engine.
+/// Copies share the engine and advance the same sequence.
+template <typename Distribution> class EngineDraw {
 public:
-    NormalRandomGenerator(boost::random::mt19937& engine, double mean, double sigma)
-        : engine(&engine), distribution(mean, sigma) {}
+    EngineDraw(boost::random::mt19937& engine, double first, double second)
+        : engine(&engine), distribution(first, second) {}
     double operator()() { return distribution(*engine); }
 
 private:
     boost::random::mt19937* engine;
-    boost::random::normal_distribution<double> distribution;
+    Distribution distribution;
 };
 
-/// Draws uniformly from [min, max) from the process-wide engine. Copies share the engine.
-class UniformRandomGenerator {
-public:
-    UniformRandomGenerator(boost::random::mt19937& engine, double min, double max)
-        : engine(&engine), distribution(min, max) {}
-    double operator()() { return distribution(*engine); }
-
-private:
-    boost::random::mt19937* engine;
-    boost::random::uniform_real_distribution<double> distribution;
-};
+/// Draws N(mean, sigma).
+using NormalRandomGenerator = EngineDraw<boost::random::normal_distribution<double>>;
+/// Draws uniformly from [min, max).
+using UniformRandomGenerator = EngineDraw<boost::random::uniform_real_distribution<double>>;
 
 class MathUtils {
 public:

@@ -32,14 +32,20 @@ double angleOf(double a, double b) {
     const double angle = std::acos(a / r);
     return b < 0.0 ? -angle : angle;
 }
+
+/// Right-multiplies by a rotation in the plane of the columns u and v (u towards v):
+/// u <- k u + s v, v <- k v - s u.
+void turnPlane(Vector3<double>& u, Vector3<double>& v, double angle) {
+    const double s = std::sin(angle);
+    const double k = std::cos(angle);
+    const Vector3<double> oldU = u;
+    u = oldU * k + v * s;
+    v = v * k - oldU * s;
+}
 } // namespace
 
 RotationMatrix::RotationMatrix(const Vector3<double>& axis, double angle) {
-    Vector3<double> unit = axis;
-    const double length = axis.norm();
-    if (length != 0.0) {
-        unit = axis / length;
-    }
+    const Vector3<double> unit = axis.normalize();
     const double s = std::sin(angle);
     const double k = std::cos(angle);
     const double t = 1.0 - k;
@@ -81,29 +87,17 @@ RotationMatrix RotationMatrix::transpose() const {
 }
 
 RotationMatrix& RotationMatrix::rotateX(double angle) {
-    const double s = std::sin(angle);
-    const double k = std::cos(angle);
-    const Vector3<double> oldC1 = c1;
-    c1 = oldC1 * k + c2 * s;
-    c2 = oldC1 * -s + c2 * k;
+    turnPlane(c1, c2, angle);
     return *this;
 }
 
 RotationMatrix& RotationMatrix::rotateY(double angle) {
-    const double s = std::sin(angle);
-    const double k = std::cos(angle);
-    const Vector3<double> oldC0 = c0;
-    c0 = oldC0 * k - c2 * s;
-    c2 = oldC0 * s + c2 * k;
+    turnPlane(c2, c0, angle);
     return *this;
 }
 
 RotationMatrix& RotationMatrix::rotateZ(double angle) {
-    const double s = std::sin(angle);
-    const double k = std::cos(angle);
-    const Vector3<double> oldC0 = c0;
-    c0 = oldC0 * k + c1 * s;
-    c1 = oldC0 * -s + c1 * k;
+    turnPlane(c0, c1, angle);
     return *this;
 }
 
@@ -120,11 +114,7 @@ void RotationMatrix::getAngleAxis(Vector3<double>& axis, double& angle) const {
         axis = {1.0, 0.0, 0.0};
         return;
     }
-    axis = {c1.z - c2.y, c2.x - c0.z, c0.y - c1.x};
-    const double length = axis.norm();
-    if (length != 0.0) {
-        axis = axis / length;
-    }
+    axis = Vector3<double>{c1.z - c2.y, c2.x - c0.z, c0.y - c1.x}.normalize();
 }
 
 Vector3<double> RotationMatrix::getAngleAxis() const {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace marlowinds_lib {
 namespace math {
@@ -48,7 +49,8 @@ SplineInterpolator::SplineInterpolator(std::vector<Vector2<double>> knotsIn) : k
     // Natural end conditions: M[0] = M[n-1] = 0.
     sub.front() = 0.0;
     super.back() = 0.0;
-    const std::vector<double> interior = MathUtils::tridiagonalSolution(sub, diagonal, super, rightSide);
+    const std::vector<double> interior =
+        MathUtils::tridiagonalSolution(std::move(sub), std::move(diagonal), std::move(super), std::move(rightSide));
     std::copy(interior.begin(), interior.end(), M.begin() + 1);
 }
 

@@ -111,18 +111,21 @@ void expectOpponent(const OtherPlayer& actual, const Opponent& expected, int ent
     EXPECT_EQ(actual.isFallen(), expected.fallen) << "entry " << entry;
 }
 
-void expectAllZeroFieldRecord(const HearData& data, const std::string& label) {
-    EXPECT_EQ(data.getUniformNumber(), 0) << label;
-    EXPECT_EQ(data.getHeardAgentXPosition(), 0.0) << label;
-    EXPECT_EQ(data.getHeardAgentYPosition(), 0.0) << label;
-    EXPECT_FALSE(data.isFallen()) << label;
-    EXPECT_EQ(data.getHeardBallXPosition(), 0.0) << label;
-    EXPECT_EQ(data.getHeardBallYPosition(), 0.0) << label;
-    EXPECT_FALSE(data.isHeardBallRelevant()) << label;
-    EXPECT_EQ(data.getRoleAssigment(), std::vector<int>(10, 0)) << label;
-    EXPECT_EQ(data.getPlayerClosestToBall(), 0) << label;
-    EXPECT_TRUE(data.getOpponentPositions().empty()) << label;
+void expectFieldRecord(const HearData& actual, const FieldRecord& expected, const std::string& label) {
+    EXPECT_EQ(actual.getUniformNumber(), expected.number) << label;
+    EXPECT_NEAR(actual.getHeardAgentXPosition(), expected.x, 1e-9) << label;
+    EXPECT_NEAR(actual.getHeardAgentYPosition(), expected.y, 1e-9) << label;
+    EXPECT_EQ(actual.isFallen(), expected.fallen) << label;
+    EXPECT_NEAR(actual.getHeardBallXPosition(), expected.ballX, 1e-9) << label;
+    EXPECT_NEAR(actual.getHeardBallYPosition(), expected.ballY, 1e-9) << label;
+    EXPECT_EQ(actual.isHeardBallRelevant(), expected.ballRelevant) << label;
+    EXPECT_EQ(actual.getRoleAssigment(), expected.roles) << label;
+    EXPECT_EQ(actual.getPlayerClosestToBall(), expected.closest) << label;
+    EXPECT_TRUE(actual.getOpponentPositions().empty()) << label;
 }
+
+const std::vector<int> NO_ROLES(HearData::NUMBER_OF_ROLES, 0);
+const FieldRecord RADIO_EXAMPLE{2, 0.0, 0.0, false, 0.0, 0.0, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2};
 
 TEST(HearDataTest, DefaultHoldsNoMessage) {
     const HearData data;
@@ -138,40 +141,8 @@ TEST(HearDataTest, DefaultHoldsNoMessage) {
 }
 
 TEST(HearDataTest, DecodesTheRadioExample) {
-    const HearData data = decoded("IAAAAAACIZCmOhKi");
-    EXPECT_EQ(data.getUniformNumber(), 2);
-    EXPECT_EQ(data.getHeardAgentXPosition(), 0.0);
-    EXPECT_EQ(data.getHeardAgentYPosition(), 0.0);
-    EXPECT_FALSE(data.isFallen());
-    EXPECT_EQ(data.getHeardBallXPosition(), 0.0);
-    EXPECT_EQ(data.getHeardBallYPosition(), 0.0);
-    EXPECT_FALSE(data.isHeardBallRelevant());
-    EXPECT_EQ(data.getRoleAssigment(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(data.getPlayerClosestToBall(), 2);
-    EXPECT_TRUE(data.getOpponentPositions().empty());
-}
-
-TEST(HearDataTest, WriterOfTheseTestsMatchesTheRadioExample) {
-    const FieldRecord example{2, 0.0, 0.0, false, 0.0, 0.0, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2};
-    EXPECT_EQ(example.text(), "IAAAAAACIZCmOhKi");
-}
-
-TEST(HearDataTest, DecodesAFieldPlayersRecord) {
-    const FieldRecord record{7, -12.3, 4.5, true, 13.9, -0.4, true, {10, 31, 0, 1, 2, 3, 4, 5, 6, 7}, 9};
-    const HearData data = decoded(record.text());
-    EXPECT_EQ(data.getUniformNumber(), 7);
-    EXPECT_NEAR(data.getHeardAgentXPosition(), -12.3, 1e-9);
-    EXPECT_NEAR(data.getHeardAgentYPosition(), 4.5, 1e-9);
-    EXPECT_TRUE(data.isFallen());
-    EXPECT_NEAR(data.getHeardBallXPosition(), 13.9, 1e-9);
-    EXPECT_NEAR(data.getHeardBallYPosition(), -0.4, 1e-9);
-    EXPECT_TRUE(data.isHeardBallRelevant());
-    EXPECT_EQ(data.getRoleAssigment(), record.roles);
-    EXPECT_EQ(data.getPlayerClosestToBall(), 9);
-    // Raw fields stay as heard.
-    EXPECT_EQ(data.getTeam(), TEAM);
-    EXPECT_DOUBLE_EQ(data.getHeardServerTime(), 12.34);
-    EXPECT_DOUBLE_EQ(data.getDirection(), -45.0);
+    EXPECT_EQ(RADIO_EXAMPLE.text(), "IAAAAAACIZCmOhKi"); // the writer of these tests agrees
+    expectFieldRecord(decoded("IAAAAAACIZCmOhKi"), RADIO_EXAMPLE, "example");
 }
 
 TEST(HearDataTest, DecodesTheGoalkeepersRecordWithFullOpponentEntries) {
@@ -192,25 +163,10 @@ TEST(HearDataTest, DecodesTheGoalkeepersRecordWithFullOpponentEntries) {
     for (int k = 0; k < 4; ++k) {
         expectOpponent(heard[k], opponents[k], k);
     }
-}
-
-TEST(HearDataTest, GoalkeepersRecordLeavesBallRolesAndClosestAlone) {
-    const HearData data = decoded(goalieText(-14.0, 0.0, false, {{5, 1.0, 1.0, true, false}}));
-    EXPECT_EQ(data.getHeardBallXPosition(), 0.0);
-    EXPECT_EQ(data.getHeardBallYPosition(), 0.0);
+    // The field player's fields stay as they were.
     EXPECT_FALSE(data.isHeardBallRelevant());
     EXPECT_TRUE(data.getRoleAssigment().empty());
     EXPECT_EQ(data.getPlayerClosestToBall(), 11);
-}
-
-TEST(HearDataTest, GoalkeeperKnowingFewOpponentsStillGivesFourEntries) {
-    const std::vector<Opponent> known = {{3, 2.0, 1.0, true, false}, {6, -4.2, 0.0, true, false}};
-    const auto heard = decoded(goalieText(-14.0, 0.0, false, known)).getOpponentPositions();
-    ASSERT_EQ(heard.size(), 4u);
-    expectOpponent(heard[0], known[0], 0);
-    expectOpponent(heard[1], known[1], 1);
-    expectOpponent(heard[2], {0, 0.0, 0.0, false, false}, 2);
-    expectOpponent(heard[3], {0, 0.0, 0.0, false, false}, 3);
 }
 
 TEST(HearDataTest, ShortGoalkeepersRecordReadsTheEntriesThatFit) {
@@ -256,16 +212,7 @@ TEST(HearDataTest, RandomRecordsRoundTrip) {
         for (int k = 0; k < 10; ++k) {
             record.roles.push_back(integer(0, 31));
         }
-        const HearData data = decoded(record.text());
-        EXPECT_EQ(data.getUniformNumber(), record.number);
-        EXPECT_NEAR(data.getHeardAgentXPosition(), record.x, 1e-9);
-        EXPECT_NEAR(data.getHeardAgentYPosition(), record.y, 1e-9);
-        EXPECT_EQ(data.isFallen(), record.fallen);
-        EXPECT_NEAR(data.getHeardBallXPosition(), record.ballX, 1e-9);
-        EXPECT_NEAR(data.getHeardBallYPosition(), record.ballY, 1e-9);
-        EXPECT_EQ(data.isHeardBallRelevant(), record.ballRelevant);
-        EXPECT_EQ(data.getRoleAssigment(), record.roles);
-        EXPECT_EQ(data.getPlayerClosestToBall(), record.closest);
+        expectFieldRecord(decoded(record.text()), record, "trial " + std::to_string(trial));
     }
 }
 
@@ -282,32 +229,27 @@ TEST(HearDataTest, MalformedTextsDecodeAsAllZero) {
         "IAAAAAACIZCmOhKi\n",
     };
     for (const std::string& text : cases) {
-        expectAllZeroFieldRecord(decoded(text), "\"" + text + "\"");
+        expectFieldRecord(decoded(text), {0, 0.0, 0.0, false, 0.0, 0.0, false, NO_ROLES, 0}, "\"" + text + "\"");
     }
 }
 
 TEST(HearDataTest, ShortTextsGivePartialValues) {
-    const FieldRecord record{3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3};
-
-    const HearData fifteen = decoded(record.text().substr(0, 15));
-    EXPECT_EQ(fifteen.getUniformNumber(), 3);
-    EXPECT_NEAR(fifteen.getHeardAgentXPosition(), -7.5, 1e-9);
-    EXPECT_TRUE(fifteen.isHeardBallRelevant());
-    EXPECT_EQ(fifteen.getRoleAssigment(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
-    EXPECT_EQ(fifteen.getPlayerClosestToBall(), 0);
-
-    // Two characters hold x's sign and integer part but not all of its tenths.
-    const HearData two = decoded(record.text().substr(0, 2));
-    EXPECT_EQ(two.getUniformNumber(), 3);
-    EXPECT_NEAR(two.getHeardAgentXPosition(), -7.0, 1e-9);
-    EXPECT_EQ(two.getHeardAgentYPosition(), 0.0);
-    EXPECT_FALSE(two.isFallen());
-    EXPECT_EQ(two.getRoleAssigment(), std::vector<int>(10, 0));
-
-    // One character holds the number but not x's integer part.
-    const HearData one = decoded(record.text().substr(0, 1));
-    EXPECT_EQ(one.getUniformNumber(), 3);
-    EXPECT_EQ(one.getHeardAgentXPosition(), 0.0);
+    const std::string text =
+        FieldRecord{3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3}.text();
+    const struct {
+        std::size_t characters;
+        FieldRecord expected;
+    } cases[] = {
+        // 90 bits: the last role entry and the closest player lie beyond the text.
+        {15, {3, -7.5, 2.2, true, 1.0, -1.0, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}, 0}},
+        // x's sign and integer part but not all of its tenths.
+        {2, {3, -7.0, 0.0, false, 0.0, 0.0, false, NO_ROLES, 0}},
+        // The number but not x's integer part.
+        {1, {3, 0.0, 0.0, false, 0.0, 0.0, false, NO_ROLES, 0}},
+    };
+    for (const auto& c : cases) {
+        expectFieldRecord(decoded(text.substr(0, c.characters)), c.expected, std::to_string(c.characters));
+    }
 }
 
 TEST(HearDataTest, MessageOfAnotherTeamIsNotDecoded) {
@@ -320,26 +262,32 @@ TEST(HearDataTest, MessageOfAnotherTeamIsNotDecoded) {
     }
 }
 
-TEST(HearDataTest, BitRangesOutsideTheSequenceReadZero) {
-    const std::vector<bool> bits = {true, false, true, true, false, true};
+TEST(HearDataTest, BitRangesOutsideTheSequenceOrTooWideForAnIntReadZero) {
+    const std::vector<bool> six = {true, false, true, true, false, true};
+    const std::vector<bool> forty(40, true);
     const struct {
+        const std::vector<bool>& bits;
         int first, last, unsignedValue, signedValue;
     } cases[] = {
-        {0, 5, 45, -13}, {1, 3, 3, 3}, {2, 2, 1, 0},  {0, 0, 1, 0}, {5, 5, 1, 0},  {3, 2, 0, 0},
-        {-1, 3, 0, 0},   {0, 6, 0, 0}, {4, 10, 0, 0}, {6, 6, 0, 0}, {0, -1, 0, 0},
+        {six, 0, 5, 45, -13},
+        {six, 1, 3, 3, 3},
+        {six, 2, 2, 1, 0},
+        {six, 0, 0, 1, 0},
+        {six, 5, 5, 1, 0},
+        {six, 3, 2, 0, 0},
+        {six, -1, 3, 0, 0},
+        {six, 0, 6, 0, 0},
+        {six, 4, 10, 0, 0},
+        {six, 6, 6, 0, 0},
+        {six, 0, -1, 0, 0},
+        {forty, 0, 30, 0x7fffffff, -0x3fffffff},
+        {forty, 0, 31, 0, -0x7fffffff},
+        {forty, 0, 32, 0, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(HearData::bitsToInt(bits, c.first, c.last), c.unsignedValue) << c.first << ".." << c.last;
-        EXPECT_EQ(HearData::signedBitsToInt(bits, c.first, c.last), c.signedValue) << c.first << ".." << c.last;
+        EXPECT_EQ(HearData::bitsToInt(c.bits, c.first, c.last), c.unsignedValue) << c.first << ".." << c.last;
+        EXPECT_EQ(HearData::signedBitsToInt(c.bits, c.first, c.last), c.signedValue) << c.first << ".." << c.last;
     }
-}
-
-TEST(HearDataTest, RangesTooWideForAnIntReadZero) {
-    const std::vector<bool> bits(40, true);
-    EXPECT_EQ(HearData::bitsToInt(bits, 0, 30), 0x7fffffff);
-    EXPECT_EQ(HearData::bitsToInt(bits, 0, 31), 0);
-    EXPECT_EQ(HearData::signedBitsToInt(bits, 0, 31), -0x7fffffff);
-    EXPECT_EQ(HearData::signedBitsToInt(bits, 0, 32), 0);
 }
 
 } // namespace

@@ -93,15 +93,10 @@ protected:
     void SetUp() override { marlowinds_lib::math::MathUtils::generator.seed(5489u); }
 };
 
-TEST_F(NaoJointsTest, DefaultIsZero) { expectJoints(NaoJoints(), std::vector<double>(22, 0.0)); }
-
-TEST_F(NaoJointsTest, PerceptorNamesGiveSensorNumbers) {
+TEST_F(NaoJointsTest, PerceptorNamesAreTrimmedAndCaseInsensitive) {
     for (const JointRow& row : JOINT_TABLE) {
         EXPECT_EQ(NaoJoints::getPerceptorJointNumber(row.perceptorName), row.perceptorNumber) << row.perceptorName;
     }
-}
-
-TEST_F(NaoJointsTest, PerceptorNamesAreTrimmedAndCaseInsensitive) {
     const struct {
         const char* name;
         int number;
@@ -119,51 +114,24 @@ TEST_F(NaoJointsTest, AssignStoresEachSensorUnderItsJoint) {
     for (const JointRow& row : JOINT_TABLE) {
         perceptors.emplace_back(row.perceptorName, 100.0 + row.joint);
     }
-    NaoJoints joints;
-    joints.assign(perceptors);
+    const NaoJoints joints(perceptors);
     for (const JointRow& row : JOINT_TABLE) {
         EXPECT_DOUBLE_EQ(joints.getValue(row.joint), 100.0 + row.joint) << row.perceptorName;
     }
-}
-
-TEST_F(NaoJointsTest, AssignTranslatesSensorOrder) {
-    const std::vector<FakePerceptor> perceptors = {{"hj1", 0.1}, {"hj2", 0.2}, {"raj1", 0.3}, {"llj1", 0.4}};
-    NaoJoints joints;
-    joints.assign(perceptors);
-    EXPECT_DOUBLE_EQ(joints.getValue(J::NECK_YAW), 0.1);
-    EXPECT_DOUBLE_EQ(joints.getValue(J::NECK_PITCH), 0.2);
-    EXPECT_DOUBLE_EQ(joints.getValue(J::RIGHT_SHOULDER_PITCH), 0.3);
-    EXPECT_DOUBLE_EQ(joints.getValue(J::LEFT_HIP_YAWPITCH), 0.4);
-    EXPECT_DOUBLE_EQ(joints.getValue(joint(12)), 0.0);
-    EXPECT_DOUBLE_EQ(joints.getValue(joint(6)), 0.3);
-}
-
-TEST_F(NaoJointsTest, AssignZeroesFirstAndSkipsUnknownNames) {
-    NaoJoints joints = ramp(1.0);
-    std::vector<FakePerceptor> perceptors = {{"torso", 5.0}, {"lf", 6.0}};
-    joints.assign(perceptors);
-    expectJoints(joints, std::vector<double>(22, 0.0));
-
-    joints = ramp(1.0);
-    std::vector<FakePerceptor> none;
-    joints.assign(none);
-    expectJoints(joints, std::vector<double>(22, 0.0));
-}
-
-TEST_F(NaoJointsTest, AssignKeepsTheLaterReadingOfAJoint) {
-    const std::vector<FakePerceptor> perceptors = {{"llj4", 1.0}, {"LLJ4", 2.0}};
-    NaoJoints joints;
-    joints.assign(perceptors);
-    EXPECT_DOUBLE_EQ(joints.getValue(J::LEFT_KNEE_PITCH), 2.0);
-}
-
-TEST_F(NaoJointsTest, ConstructorFromPerceptorsAssigns) {
-    const std::vector<FakePerceptor> perceptors = {{"rlj6", -0.5}};
-    const NaoJoints fromLvalue(perceptors);
     const NaoJoints fromTemporary(std::vector<FakePerceptor>{{"laj2", 0.25}});
-    EXPECT_DOUBLE_EQ(fromLvalue.getValue(J::RIGHT_FOOT_ROLL), -0.5);
     EXPECT_DOUBLE_EQ(fromTemporary.getValue(J::LEFT_SHOULDER_YAW), 0.25);
-    EXPECT_DOUBLE_EQ(fromTemporary.lInfiniteNorm(), 0.25);
+}
+
+TEST_F(NaoJointsTest, AssignZeroesFirstSkipsUnknownNamesAndKeepsTheLaterReading) {
+    const std::vector<FakePerceptor> unknown = {{"torso", 5.0}, {"lf", 6.0}};
+    const std::vector<FakePerceptor> none;
+    for (const auto* perceptors : {&unknown, &none}) {
+        NaoJoints joints = ramp(1.0);
+        joints.assign(*perceptors);
+        expectJoints(joints, std::vector<double>(22, 0.0));
+    }
+    const std::vector<FakePerceptor> twice = {{"llj4", 1.0}, {"LLJ4", 2.0}};
+    EXPECT_DOUBLE_EQ(NaoJoints(twice).getValue(J::LEFT_KNEE_PITCH), 2.0);
 }
 
 TEST_F(NaoJointsTest, ConstructorFromValuesTakesAtMostTwentyTwo) {
@@ -189,7 +157,7 @@ TEST_F(NaoJointsTest, OutOfRangeJointsReadZeroAndIgnoreWrites) {
     expectJoints(joints, ramp(1.0).getAsVector());
 }
 
-TEST_F(NaoJointsTest, ArithmeticIsElementWise) {
+TEST_F(NaoJointsTest, ArithmeticIsElementWiseAndInPlaceOperationsMatchTheirCopies) {
     const NaoJoints a = ramp(1.0);
     const NaoJoints b = ramp(-3.0);
     for (int i = 0; i < J::NUMBER_OF_JOINTS; ++i) {
@@ -200,48 +168,34 @@ TEST_F(NaoJointsTest, ArithmeticIsElementWise) {
         EXPECT_DOUBLE_EQ((a * 0.5).getValue(joint(i)), x * 0.5);
         EXPECT_DOUBLE_EQ((a * b).getValue(joint(i)), x * y);
     }
-}
-
-TEST_F(NaoJointsTest, InPlaceOperationsMatchTheirCopies) {
-    const NaoJoints a = randomPosture();
-    const NaoJoints b = randomPosture();
     NaoJoints scaled = a;
     scaled.scale(-1.5);
     expectJoints(scaled, (a * -1.5).getAsVector());
     NaoJoints product = a;
-    NaoJoints& returned = (product *= b);
-    EXPECT_EQ(&returned, &product);
+    EXPECT_EQ(&(product *= b), &product);
     expectJoints(product, (a * b).getAsVector());
-    expectJoints((a + b) - b, a.getAsVector());
 }
 
-TEST_F(NaoJointsTest, InfiniteNormIgnoresTheNeck) {
-    NaoJoints neckOnly;
-    neckOnly.setValue(J::NECK_YAW, 2.0);
-    neckOnly.setValue(J::NECK_PITCH, -3.0);
-    EXPECT_EQ(neckOnly.lInfiniteNorm(), 0.0);
-
-    NaoJoints joints = neckOnly;
+TEST_F(NaoJointsTest, InfiniteNormIgnoresTheNeckAndPassesNaNOn) {
+    NaoJoints joints;
+    joints.setValue(J::NECK_YAW, 2.0);
+    joints.setValue(J::NECK_PITCH, -3.0);
+    EXPECT_EQ(joints.lInfiniteNorm(), 0.0);
     joints.setValue(J::LEFT_ARM_ROLL, 0.5);
     joints.setValue(J::RIGHT_FOOT_ROLL, -1.25);
     EXPECT_DOUBLE_EQ(joints.lInfiniteNorm(), 1.25);
-}
-
-TEST_F(NaoJointsTest, InfiniteNormOfNaNIsNaN) {
     for (const auto nanJoint : {J::LEFT_SHOULDER_PITCH, J::RIGHT_FOOT_ROLL}) {
-        NaoJoints joints = ramp(1.0);
-        joints.setValue(nanJoint, std::numeric_limits<double>::quiet_NaN());
-        EXPECT_TRUE(std::isnan(joints.lInfiniteNorm())) << nanJoint;
+        NaoJoints withNaN = ramp(1.0);
+        withNaN.setValue(nanJoint, std::numeric_limits<double>::quiet_NaN());
+        EXPECT_TRUE(std::isnan(withNaN.lInfiniteNorm())) << nanJoint;
     }
 }
 
 TEST_F(NaoJointsTest, SignVectorFollowsTable) {
     const NaoJoints signs = NaoJoints::getNaoDirectionsFixing();
-    for (const JointRow& row : JOINT_TABLE) {
-        EXPECT_EQ(signs.getValue(row.joint), row.sign) << row.label;
-    }
     const NaoJoints squared = signs * signs;
     for (const JointRow& row : JOINT_TABLE) {
+        EXPECT_EQ(signs.getValue(row.joint), row.sign) << row.label;
         EXPECT_EQ(squared.getValue(row.joint), row.joint <= J::NECK_PITCH ? 0.0 : 1.0) << row.label;
     }
 }
@@ -295,29 +249,22 @@ TEST_F(NaoJointsTest, VectorAndMapFollowJointOrder) {
     }
 }
 
-TEST_F(NaoJointsTest, SimpleStringWritesValuesFollowedByBlanks) {
+TEST_F(NaoJointsTest, TextFormsWriteEveryJointInOrder) {
     std::string zeros;
-    for (int i = 0; i < 22; ++i) {
+    std::string labelled;
+    for (const JointRow& row : JOINT_TABLE) {
         zeros += "0 ";
+        labelled += std::string(row.label) + "0\n";
     }
     EXPECT_EQ(NaoJoints().toSimpleString(), zeros);
+    EXPECT_EQ(NaoJoints().toString(), labelled);
+    EXPECT_NE(labelled.find("\nrightShoulderYaw: 0\n"), std::string::npos);
 
     NaoJoints joints;
     joints.setValue(J::NECK_YAW, 0.123456789);
     joints.setValue(J::NECK_PITCH, -2.5);
-    EXPECT_EQ(joints.toSimpleString().substr(0, 14), "0.123457 -2.5 ");
-}
-
-TEST_F(NaoJointsTest, ToStringWritesOneLabelledLinePerJoint) {
-    std::string expected;
-    for (const JointRow& row : JOINT_TABLE) {
-        expected += std::string(row.label) + "0\n";
-    }
-    EXPECT_EQ(NaoJoints().toString(), expected);
-    EXPECT_NE(expected.find("\nrightShoulderYaw: 0\n"), std::string::npos);
-
-    NaoJoints joints;
     joints.setValue(J::LEFT_ARM_YAW, 0.1);
+    EXPECT_EQ(joints.toSimpleString().substr(0, 14), "0.123457 -2.5 ");
     EXPECT_NE(joints.toString().find("\nleftArmYaw:0.10000000000000001\n"), std::string::npos);
 }
 

@@ -7,17 +7,10 @@ namespace {
 
 using marlowinds_lib::math::Pose2D;
 
-TEST(OtherPlayerTest, NewPlayerIsNotRelevant) {
-    const OtherPlayer player;
-    EXPECT_FALSE(player.isRelevant());
+TEST(OtherPlayerTest, NewPlayerBecomesRelevantOnlyByItsGlobalPosition) {
+    OtherPlayer player;
     EXPECT_FALSE(player.isFallen());
     EXPECT_EQ(player.getId(), 0);
-    EXPECT_EQ(player.getPosition(), Pose2D());
-    EXPECT_EQ(player.getLocalVelocity(), Pose2D());
-}
-
-TEST(OtherPlayerTest, OnlyGlobalPositionMakesRelevant) {
-    OtherPlayer player;
     player.setLocalPosition(Pose2D(0.0, 1.0, 1.0));
     player.setVelocity(Pose2D(0.0, 1.0, 1.0));
     player.setLocalVelocity(Pose2D(0.0, 1.0, 1.0));

@@ -49,15 +49,11 @@ TEST(RobotTypeProfileTest, UnknownTypesGiveAllZeroProfile) {
     }
 }
 
-TEST(MarlowindsConstantsTest, FoldersAndDefaults) {
+TEST(MarlowindsConstantsTest, OnlyTheFormationFolderEndsWithASlash) {
     EXPECT_EQ(MarlowindsConstants::FORMATION_FOLDER.back(), '/');
     EXPECT_NE(MarlowindsConstants::KEYFRAME_FOLDER.back(), '/');
     EXPECT_NE(MarlowindsConstants::NEURAL_NETWORK_FOLDER.back(), '/');
     EXPECT_NE(MarlowindsConstants::DYNAMIC_PARAMS_FOLDER.back(), '/');
-    EXPECT_EQ(MarlowindsConstants::DEFAULT_IP, "127.0.0.1");
-    EXPECT_EQ(MarlowindsConstants::TEAM_DEFAULT_NAME, "Marlowinds");
-    EXPECT_EQ(MarlowindsConstants::DEFAULT_AGENT_PORT, 3100);
-    EXPECT_EQ(MarlowindsConstants::DEFAULT_JOINT_MAX_SPEED, profileOf(0).getFootPitchMaxSpeed());
 }
 
 } // namespace

@@ -89,8 +89,7 @@ TEST(DelaunayTriangulationTest, RandomPointSetsGiveDelaunayTriangulationsOfTheir
     for (int round = 0; round < 60; ++round) {
         const Points points = randomPoints(engine, 3 + round);
         DelaunayTriangulation triangulation;
-        Points copy = points;
-        triangulation.addVertices(copy);
+        triangulation.addVertices(points);
         EXPECT_EQ(computeCapturingOutput(triangulation), "") << "round " << round;
 
         const std::size_t n = points.size();
@@ -130,22 +129,14 @@ TEST(DelaunayTriangulationTest, PointLocationFindsTheContainingTriangle) {
         for (int query = 0; query < 200; ++query) {
             const Vector2D p(x(engine), y(engine));
             const Triangle* found = triangulation.findTriangleContains(p);
-            bool inAny = false;
             bool clearlyInAny = false;
             for (const auto& entry : triangulation.getTriangles()) {
-                inAny = inAny || inside(*entry.second, p, 1e-9);
                 clearlyInAny = clearlyInAny || inside(*entry.second, p, -1e-9);
             }
             if (found != nullptr) {
                 EXPECT_TRUE(inside(*found, p, 1e-9)) << "round " << round;
             } else {
                 EXPECT_FALSE(clearlyInAny) << "round " << round << ": a point inside the hull is not found";
-            }
-            if (clearlyInAny) {
-                EXPECT_NE(found, nullptr);
-            }
-            if (!inAny) {
-                EXPECT_EQ(found, nullptr);
             }
         }
         // Every vertex is found, on the corner of a triangle.
@@ -176,11 +167,13 @@ TEST(DelaunayTriangulationTest, SmallConfigurations) {
     };
     for (const auto& test : cases) {
         DelaunayTriangulation triangulation;
-        Points points = test.points;
-        triangulation.addVertices(points);
-        EXPECT_EQ(computeCapturingOutput(triangulation), "") << test.name;
-        EXPECT_EQ(triangulation.getTriangles().size(), test.triangles) << test.name;
-        EXPECT_EQ(triangulation.getEdges().size(), test.edges) << test.name;
+        triangulation.addVertices(test.points);
+        // Computing again starts afresh and gives the same result.
+        for (const char* pass : {"first", "second"}) {
+            EXPECT_EQ(computeCapturingOutput(triangulation), "") << test.name << ", " << pass;
+            EXPECT_EQ(triangulation.getTriangles().size(), test.triangles) << test.name << ", " << pass;
+            EXPECT_EQ(triangulation.getEdges().size(), test.edges) << test.name << ", " << pass;
+        }
     }
 }
 
@@ -227,12 +220,7 @@ TEST(DelaunayTriangulationTest, VertexLookups) {
     const Case cases[] = {{{0.5, 3}, 0}, {{1, 0}, 0}, {{1.9, -1}, 1}, {{0, 5000}, -1}, {{3999, 0}, 2}};
     for (const auto& test : cases) {
         const Vertex* nearest = triangulation.findNearestVertex(test.query);
-        if (test.expected < 0) {
-            EXPECT_EQ(nearest, nullptr);
-        } else {
-            ASSERT_NE(nearest, nullptr);
-            EXPECT_EQ(nearest->id, test.expected);
-        }
+        EXPECT_EQ(nearest == nullptr ? -1 : nearest->id, test.expected) << test.query.x << ", " << test.query.y;
     }
 }
 
@@ -258,21 +246,9 @@ TEST(DelaunayTriangulationTest, LocationOnEdgesCornersAndOutside) {
             << test.point.x << ", " << test.point.y;
         EXPECT_EQ(found == nullptr, test.code == 0);
     }
-    // A point on the shared diagonal is reported by the first triangle in id order.
-    const Vector2D* diagonal[2] = {nullptr, nullptr};
-    int shared = 0;
-    for (int i = 0; i < 3; ++i) {
-        const Edge* edge = first->getEdge(i);
-        if (edge->getTriangle(0) != nullptr && edge->getTriangle(1) != nullptr) {
-            diagonal[0] = &edge->vertex(0)->position;
-            diagonal[1] = &edge->vertex(1)->position;
-            ++shared;
-        }
-    }
-    ASSERT_EQ(shared, 1);
-    const Vector2D middle = (*diagonal[0] + *diagonal[1]) * 0.5;
+    // The square's centre lies on the shared diagonal, whichever it is; the first triangle in id order reports it.
     Triangle* found = nullptr;
-    EXPECT_EQ(triangulation.findTriangleContains(middle, &found), 2);
+    EXPECT_EQ(triangulation.findTriangleContains(Vector2D(1, 1), &found), 2);
     EXPECT_EQ(found, first);
 }
 
@@ -327,15 +303,6 @@ TEST(DelaunayTriangulationTest, AddingVerticesAfterComputingKeepsResultsValidAnd
     EXPECT_EQ(triangulation.getTriangles().size(), 2 * all.size() - 2 - hull(all).size());
 }
 
-TEST(DelaunayTriangulationTest, ComputingTwiceGivesTheSameTriangulation) {
-    DelaunayTriangulation triangulation;
-    Points points{{0, 0}, {4, 0}, {0, 4}};
-    triangulation.addVertices(points);
-    triangulation.compute();
-    triangulation.compute();
-    EXPECT_EQ(triangulation.getTriangles().size(), 1u);
-}
-
 TEST(DelaunayTriangulationTest, ClearForgetsEverything) {
     DelaunayTriangulation triangulation;
     Points points{{0, 0}, {4, 0}, {0, 4}};
@@ -347,7 +314,6 @@ TEST(DelaunayTriangulationTest, ClearForgetsEverything) {
     EXPECT_TRUE(triangulation.getEdges().empty());
     triangulation.addVertices(points);
     triangulation.compute();
-    EXPECT_EQ(triangulation.getTriangles().begin()->first, triangulation.getTriangles().begin()->second->getId());
     EXPECT_EQ(triangulation.getTriangles().size(), 1u);
 }
 

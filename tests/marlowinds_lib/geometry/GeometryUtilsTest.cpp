@@ -8,11 +8,6 @@ namespace {
 
 using Vector2 = math::Vector2<double>;
 
-TEST(GeometryUtilsTest, DistanceIsEuclidean) {
-    EXPECT_DOUBLE_EQ(GeometryUtils::getDistanceTo({1, 1}, {4, 5}), 5.0);
-    EXPECT_DOUBLE_EQ(GeometryUtils::getDistanceTo({2, 2}, {2, 2}), 0.0);
-}
-
 TEST(GeometryUtilsTest, PointIsBetweenLinesIsStrict) {
     // Two upward lines: the point must be right of x = 0 and left of x = 2.
     const Line2D left(Vector2(0, 0), Vector2(0, 1));

@@ -25,13 +25,6 @@ TEST(Rect2DTest, AnyTwoOppositeCornersGiveTheSameRectangle) {
     }
 }
 
-TEST(Rect2DTest, DegenerateRectangleHasZeroSize) {
-    const Rect2D rect({2, 2}, {2, 2});
-    EXPECT_DOUBLE_EQ(rect.size().length(), 0);
-    EXPECT_DOUBLE_EQ(rect.size().width(), 0);
-    EXPECT_EQ(rect.center(), Vector2D(2, 2));
-}
-
 } // namespace
 } // namespace geometry
 } // namespace marlowinds_lib

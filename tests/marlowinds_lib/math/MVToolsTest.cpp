@@ -30,19 +30,16 @@ TEST(MVToolsTest, NearInfinityThresholds) {
     EXPECT_TRUE(MVTools::isNearInf(std::numeric_limits<int>::min()));
     EXPECT_FALSE(MVTools::isNearInf(std::numeric_limits<int>::max()));
     EXPECT_FALSE(MVTools::isNearPosInf(std::numeric_limits<int>::max()));
-    EXPECT_EQ(MVTools::getMaxPosInt(), std::numeric_limits<int>::max());
-    EXPECT_EQ(MVTools::getMinPosInt(), 0);
-    EXPECT_EQ(MVTools::getMaxPosFloat(), 1e18f);
-    EXPECT_EQ(MVTools::getMinPosFloat(), 1e-18f);
 }
 
 TEST(MVToolsTest, IsNaNRecognisesEveryNaN) {
-    EXPECT_TRUE(MVTools::isNaN(std::numeric_limits<float>::quiet_NaN()));
     const std::uint32_t otherPayload = 0x7FC00001u;
-    float nan;
-    std::memcpy(&nan, &otherPayload, sizeof nan);
-    EXPECT_TRUE(MVTools::isNaN(nan));
-    EXPECT_TRUE(MVTools::isNaN(-std::numeric_limits<float>::quiet_NaN()));
+    float otherNaN;
+    std::memcpy(&otherNaN, &otherPayload, sizeof otherNaN);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const float x : {nan, -nan, otherNaN}) {
+        EXPECT_TRUE(MVTools::isNaN(x));
+    }
     EXPECT_FALSE(MVTools::isNaN(1.0f));
     EXPECT_FALSE(MVTools::isNaN(std::numeric_limits<float>::infinity()));
 }

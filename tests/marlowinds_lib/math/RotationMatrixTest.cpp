@@ -1,6 +1,6 @@
+#include "marlowinds_lib/math/RotationMatrix.h"
 #include "marlowinds_lib/math/MathUtils.h"
 #include "marlowinds_lib/math/Pose3D.h"
-#include "marlowinds_lib/math/RotationMatrix.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +53,8 @@ TEST(RotationMatrixTest, ElementaryRotationsRightMultiply) {
     // rotateX then rotateZ rotates about the already rotated z axis.
     RotationMatrix rotation;
     rotation.rotateX(PI / 2).rotateZ(PI / 2);
-    const RotationMatrix expected = RotationMatrix(Vector3<double>(1, 0, 0), PI / 2) *
-                                    RotationMatrix(Vector3<double>(0, 0, 1), PI / 2);
+    const RotationMatrix expected =
+        RotationMatrix(Vector3<double>(1, 0, 0), PI / 2) * RotationMatrix(Vector3<double>(0, 0, 1), PI / 2);
     expectNear(rotation, expected);
     RotationMatrix aboutY;
     aboutY.rotateY(0.3);
@@ -74,9 +74,6 @@ TEST(RotationMatrixTest, AngleGettersReturnTheRotationAngle) {
     RotationMatrix half;
     half.rotateZ(PI);
     EXPECT_GT(half.getZAngle(), 0.0); // pi, not -pi
-}
-
-TEST(RotationMatrixTest, ZAngleOfVerticalColumnIsZero) {
     RotationMatrix pitched;
     pitched.rotateY(-PI / 2); // column 0 now along z
     EXPECT_EQ(pitched.getZAngle(), 0.0);

@@ -1,27 +1,19 @@
-#include "marlowinds_lib/math/Pose2D.h"
 #include "marlowinds_lib/math/Vector2.h"
 #include "marlowinds_lib/math/Vector3.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace marlowinds_lib {
 namespace math {
 namespace {
-
-TEST(VectorTest, DefaultConstructedValuesAreZero) {
-    EXPECT_EQ(Vector2<double>(), Vector2<double>(0.0, 0.0));
-    EXPECT_EQ(Vector3<double>(), Vector3<double>(0.0, 0.0, 0.0));
-    const Pose2D pose;
-    EXPECT_EQ(pose.rotation, 0.0);
-    EXPECT_EQ(pose.translation, Vector2<double>());
-}
 
 TEST(VectorTest, Vector2Arithmetic) {
     const Vector2<double> a(1.0, 2.0);
     const Vector2<double> b(3.0, -4.0);
     EXPECT_EQ(a + b, Vector2<double>(4.0, -2.0));
     EXPECT_EQ(a - b, Vector2<double>(-2.0, 6.0));
-    EXPECT_EQ(a * 2.0, Vector2<double>(2.0, 4.0));
     EXPECT_EQ(2.0 * a, Vector2<double>(2.0, 4.0));
     EXPECT_EQ(b / 2.0, Vector2<double>(1.5, -2.0));
     Vector2<double> c = a;
@@ -30,20 +22,7 @@ TEST(VectorTest, Vector2Arithmetic) {
     EXPECT_DOUBLE_EQ(b.norm(), 5.0);
     EXPECT_DOUBLE_EQ(a.dot(b), -5.0);
     EXPECT_DOUBLE_EQ(a.distance(b), std::sqrt(40.0));
-}
-
-TEST(VectorTest, NormalizeGivesUnitVectorAndKeepsZero) {
-    const auto unit = Vector2<double>(3.0, 4.0).normalize();
-    EXPECT_DOUBLE_EQ(unit.x, 0.6);
-    EXPECT_DOUBLE_EQ(unit.y, 0.8);
-    EXPECT_EQ(Vector2<double>().normalize(), Vector2<double>());
-    const auto unit3 = Vector3<double>(0.0, 0.0, -2.0).normalize();
-    EXPECT_EQ(unit3, Vector3<double>(0.0, 0.0, -1.0));
-    EXPECT_EQ(Vector3<double>().normalize(), Vector3<double>());
-}
-
-TEST(VectorTest, RotateTurnsCounterClockwise) {
-    const auto turned = Vector2<double>(1.0, 0.0).rotate(M_PI / 2);
+    const auto turned = Vector2<double>(1.0, 0.0).rotate(M_PI / 2); // counter-clockwise
     EXPECT_NEAR(turned.x, 0.0, 1e-12);
     EXPECT_NEAR(turned.y, 1.0, 1e-12);
 }
@@ -57,6 +36,13 @@ TEST(VectorTest, Vector3Arithmetic) {
     EXPECT_DOUBLE_EQ(a.dot(b), 6.0);
     EXPECT_EQ(Vector3<double>(1, 0, 0).cross(Vector3<double>(0, 1, 0)), Vector3<double>(0, 0, 1));
     EXPECT_DOUBLE_EQ(Vector3<double>(2.0, 3.0, 6.0).norm(), 7.0);
+}
+
+TEST(VectorTest, NormalizeGivesUnitVectorAndKeepsZero) {
+    EXPECT_EQ(Vector2<double>(3.0, 4.0).normalize(), Vector2<double>(0.6, 0.8));
+    EXPECT_EQ(Vector2<double>().normalize(), Vector2<double>());
+    EXPECT_EQ(Vector3<double>(0.0, 0.0, -2.0).normalize(), Vector3<double>(0.0, 0.0, -1.0));
+    EXPECT_EQ(Vector3<double>().normalize(), Vector3<double>());
 }
 
 } // namespace

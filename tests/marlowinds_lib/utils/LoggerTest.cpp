@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 namespace marlowinds_lib {
@@ -16,7 +17,11 @@ protected:
     const std::string file = "test.log";
 };
 
-TEST_F(LoggerTest, EveryCallStartsANewLineAndTheLastEndsOnClose) {
+TEST_F(LoggerTest, EmptiesTheFileAndStartsEveryCallOnANewLineEndingTheLastOnClose) {
+    {
+        std::ofstream old(file);
+        old << "old content\n";
+    }
     Logger logger(file);
     logger.log(Level::MODELING);
     logger.writeToStream("a");
@@ -29,29 +34,17 @@ TEST_F(LoggerTest, EveryCallStartsANewLineAndTheLastEndsOnClose) {
 }
 
 TEST_F(LoggerTest, TagsOfTextAndOfEveryLevel) {
-    struct Case {
-        Level level;
-        const char* line;
-    };
-    const Case cases[] = {
-        {Level::ACTION, "[ACTION] "},
-        {Level::AGENT, "[AGENT] "},
-        {Level::COMMUNICATION, "[COMMUNICATION] "},
-        {Level::DECISION_MAKING, "[DECISION_MAKING] "},
-        {Level::MODELING, "[MODELING] "},
-        {Level::PERCEPTION, "[PERCEPTION] "},
-        {Level::REPRESENTATIONS, "[REPRESENTATIONS] "},
-        {Level::UTILS, "[UTILS] "},
-        {static_cast<Level>(9), "[[Unknown Level]] "},
-    };
+    const char* const tags[] = {"ACTION",     "AGENT",           "COMMUNICATION", "DECISION_MAKING", "MODELING",
+                                "PERCEPTION", "REPRESENTATIONS", "UTILS",         "[Unknown Level]"};
     std::string expected;
     {
         Logger logger(file);
-        for (const auto& test : cases) {
-            logger.log(test.level);
-            EXPECT_EQ(logger.getLevel(), static_cast<int>(test.level));
-            expected += std::string(test.line) + "\n";
+        for (int level = 0; level < 9; ++level) {
+            // The last tag is that of the value 9, outside the enumeration.
+            logger.log(static_cast<Level>(level == 8 ? 9 : level));
+            expected += "[" + std::string(tags[level]) + "] \n";
         }
+        EXPECT_EQ(logger.getLevel(), 9);
         logger.log("free text");
         expected += "[free text] \n";
     }
@@ -65,18 +58,6 @@ TEST_F(LoggerTest, StreamInsertionsContinueTheCurrentLine) {
         logger.log("next");
     }
     EXPECT_EQ(TemporaryWorkingDirectory::read(file), "[AGENT] x = 3, y = 1.5\n[next] \n");
-}
-
-TEST_F(LoggerTest, AnExistingFileIsEmptied) {
-    {
-        std::ofstream old(file);
-        old << "old content\n";
-    }
-    {
-        Logger logger(file);
-        logger.writeToStream("new");
-    }
-    EXPECT_EQ(TemporaryWorkingDirectory::read(file), "new\n");
 }
 
 TEST_F(LoggerTest, AFileThatCannotBeOpenedIsReportedAndWritesAreHarmless) {

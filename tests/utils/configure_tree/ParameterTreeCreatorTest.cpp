@@ -28,11 +28,6 @@ std::set<std::string> childNames(Node& node) {
     return names;
 }
 
-std::set<std::string> setNames() {
-    return {std::begin(::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES),
-            std::end(::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES)};
-}
-
 /// The message of the exception that getRoot raises, or "" when it builds a tree.
 std::string buildFailure() {
     try {
@@ -45,15 +40,15 @@ std::string buildFailure() {
 
 class ParameterTreeCreatorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        scratch.writeCompleteTree();
-        scratch.enter();
-    }
+    void SetUp() override { scratch.writeCompleteTree(); }
 
     ScratchConfiguration scratch;
 };
 
-TEST_F(ParameterTreeCreatorTest, TreeHasTheFixedShape) {
+TEST_F(ParameterTreeCreatorTest, TreeHasTheFixedShapeAndEveryLeafHoldsItsOwnFileAsText) {
+    scratch.write("control/walk/normal-parameters.json",
+                  R"({"source": "normal", "period": 0.20, "zCom": "0.21", "flag": true, "zStep": 2e-2})");
+
     auto root = ParameterTreeCreator::getRoot<Tree, std::string>();
 
     EXPECT_EQ(childNames(*root), (std::set<std::string>{"control", "representations"}));
@@ -61,38 +56,24 @@ TEST_F(ParameterTreeCreatorTest, TreeHasTheFixedShape) {
     EXPECT_EQ(childNames(control), (std::set<std::string>{"stateMachine"}));
     Node& stateMachine = control.getChild("stateMachine");
     EXPECT_EQ(childNames(stateMachine), (std::set<std::string>{"walk", "kick", "keyframe"}));
-    EXPECT_FALSE(stateMachine.getChild("kick").hasChild());
-    EXPECT_THROW(stateMachine.getChild("walk").getContent(), std::bad_function_call);
-    EXPECT_THROW(stateMachine.getChild("keyframe").getContent(), std::bad_function_call);
     Node& representations = root->getChild("representations");
     EXPECT_EQ(childNames(representations), (std::set<std::string>{"navigationParams"}));
-    EXPECT_THROW(representations.getChild("navigationParams").getContent(), std::bad_function_call);
-}
-
-TEST_F(ParameterTreeCreatorTest, EveryLeafHoldsItsOwnFile) {
-    auto root = ParameterTreeCreator::getRoot<Tree, std::string>();
-    Node& stateMachine = root->getChild("control").getChild("stateMachine");
-    Node& walk = stateMachine.getChild("walk");
-    Node& navigation = root->getChild("representations").getChild("navigationParams");
-
-    EXPECT_EQ(childNames(walk), setNames());
-    EXPECT_EQ(childNames(navigation), setNames());
-    for (auto const& name : setNames()) {
-        EXPECT_EQ(walk.getChild(name).getContent().get<std::string>("source"), name);
-        EXPECT_EQ(navigation.getChild(name).getContent().get<std::string>("source"), name);
-    }
     EXPECT_EQ(stateMachine.getChild("kick").getContent().get<std::string>("source"), "kick");
     EXPECT_FALSE(stateMachine.getChild("keyframe").hasChild());
-}
+    EXPECT_THROW(stateMachine.getChild("keyframe").getContent(), std::bad_function_call);
 
-TEST_F(ParameterTreeCreatorTest, JsonValuesStayTextAsWritten) {
-    scratch.write("control/walk/normal-parameters.json",
-                  R"({"period": 0.20, "zCom": "0.21", "flag": true, "zStep": 2e-2})");
+    const std::set<std::string> setNames(std::begin(::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES),
+                                         std::end(::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES));
+    for (Node* sets : {&stateMachine.getChild("walk"), &representations.getChild("navigationParams")}) {
+        EXPECT_THROW(sets->getContent(), std::bad_function_call);
+        EXPECT_EQ(childNames(*sets), setNames);
+        for (auto const& name : setNames) {
+            EXPECT_EQ(sets->getChild(name).getContent().get<std::string>("source"), name);
+        }
+    }
 
-    auto root = ParameterTreeCreator::getRoot<Tree, std::string>();
-
-    Tree const& normal =
-        root->getChild("control").getChild("stateMachine").getChild("walk").getChild("normal").getContent();
+    // JSON numbers and booleans stay text as written.
+    Tree const& normal = stateMachine.getChild("walk").getChild("normal").getContent();
     EXPECT_EQ(normal.get<std::string>("period"), "0.20");
     EXPECT_EQ(normal.get<std::string>("zCom"), "0.21");
     EXPECT_EQ(normal.get<std::string>("flag"), "true");
@@ -135,10 +116,10 @@ TEST_F(ParameterTreeCreatorTest, FirstBrokenFileInReadingOrderIsReported) {
     }
 }
 
-TEST_F(ParameterTreeCreatorTest, MalformedFileIsReportedWithItsPathAndLine) {
+TEST_F(ParameterTreeCreatorTest, MalformedFileOrFolderInItsPlaceIsReportedWithItsPath) {
     struct Row {
         std::string file;
-        std::string text;
+        const char* text; // nullptr: a folder stands where the file should be
         std::string prefix;
     };
     const std::vector<Row> rows = {
@@ -148,33 +129,23 @@ TEST_F(ParameterTreeCreatorTest, MalformedFileIsReportedWithItsPathAndLine) {
          NAVIGATION + "circle-parameters.json(1): "},
         {"representations/navigation_params/sprint-parameters.json", "{\"a\": 1} trailing",
          NAVIGATION + "sprint-parameters.json(1): "},
+        {"control/walk/precise-parameters.json", nullptr, WALK + "precise-parameters.json: "},
+        {"control/kick/normal-parameters.json", nullptr, KICK + ": "},
+        {"representations/navigation_params/turn-parameters.json", nullptr, NAVIGATION + "turn-parameters.json: "},
     };
     for (auto const& row : rows) {
         ScratchConfiguration local;
         local.writeCompleteTree();
-        local.write(row.file, row.text);
-        local.enter();
+        if (row.text != nullptr) {
+            local.write(row.file, row.text);
+        } else {
+            local.remove(row.file);
+            local.makeFolder(row.file);
+        }
 
         const std::string message = buildFailure();
 
         EXPECT_EQ(message.rfind(row.prefix, 0), 0u) << message;
-    }
-}
-
-TEST_F(ParameterTreeCreatorTest, FolderUnderAFileNameIsReportedWithItsPath) {
-    const std::vector<std::string> files = {"control/walk/precise-parameters.json",
-                                            "control/kick/normal-parameters.json",
-                                            "representations/navigation_params/turn-parameters.json"};
-    for (auto const& file : files) {
-        ScratchConfiguration local;
-        local.writeCompleteTree();
-        local.remove(file);
-        local.makeFolder(file);
-        local.enter();
-
-        const std::string message = buildFailure();
-
-        EXPECT_EQ(message.rfind("../configuration/core/" + file + ": ", 0), 0u) << message;
     }
 }
 

@@ -2,6 +2,7 @@
 #define TESTS_UTILS_CONFIGURE_TREE_SCRATCHCONFIGURATION_H
 
 #include "control/walking/OmnidirectionalWalkZMParamsType.h"
+#include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
 
 #include <boost/filesystem.hpp>
 #include <fstream>
@@ -11,30 +12,13 @@
 namespace utils {
 namespace configure_tree {
 
-/// A fresh temporary folder laid out as the agent expects: the working directory "work" beside
-/// "configuration/core". Entering it changes the process's working directory until the object is destroyed.
+/// A fresh temporary folder laid out as the agent expects, made the working directory until the object is
+/// destroyed: the working directory "work" beside "configuration/core".
 class ScratchConfiguration {
 public:
-    ScratchConfiguration()
-        : root(boost::filesystem::temp_directory_path() /
-               boost::filesystem::unique_path("marlowinds-configuration-%%%%-%%%%-%%%%")),
-          previous(boost::filesystem::current_path()) {
-        boost::filesystem::create_directories(root / "work");
-        boost::filesystem::create_directories(core());
-    }
+    ScratchConfiguration() { boost::filesystem::create_directories(core()); }
 
-    ~ScratchConfiguration() {
-        boost::system::error_code ignored;
-        boost::filesystem::current_path(previous, ignored);
-        boost::filesystem::remove_all(root, ignored);
-    }
-
-    ScratchConfiguration(ScratchConfiguration const&) = delete;
-    ScratchConfiguration& operator=(ScratchConfiguration const&) = delete;
-
-    void enter() const { boost::filesystem::current_path(root / "work"); }
-
-    boost::filesystem::path core() const { return root / "configuration" / "core"; }
+    boost::filesystem::path core() const { return directory.getRoot() / "configuration" / "core"; }
 
     /// Writes a file below configuration/core, creating its folders.
     void write(std::string const& relativePath, std::string const& text) const {
@@ -66,8 +50,7 @@ public:
     static std::string sourceJson(std::string const& source) { return R"({"source": ")" + source + R"("})"; }
 
 private:
-    boost::filesystem::path root;
-    boost::filesystem::path previous;
+    marlowinds_lib::utils::TemporaryWorkingDirectory directory;
 };
 
 } // namespace configure_tree

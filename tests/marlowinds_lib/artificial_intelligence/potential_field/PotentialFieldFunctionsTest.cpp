@@ -45,23 +45,21 @@ TEST(PotentialFieldFunctionsTest, ValuesOfTheDeterministicFunctions) {
     }
 }
 
-TEST(PotentialFieldFunctionsTest, EveryDeterministicFunctionIsZeroAtItsSource) {
-    const Function functions[] = {F::UNIT_VECTOR_FUNCTION,
-                                  F::IDENTITY_FUNCTION,
-                                  F::INVERSE_FUNCTION,
-                                  F::SQUARE_INVERSE_FUNCTION,
-                                  F::CUBIC_INVERSE_FUNCTION,
-                                  F::ROTATION_INVERSE_FUNCTION,
-                                  F::ROTATION_SQUARE_INVERSE_FUNCTION,
-                                  F::ROTATION_CUBIC_INVERSE_FUNCTION};
-    for (const Function function : functions) {
-        EXPECT_EQ(function({3, -2}, {3, -2}), Vector2(0, 0));
-    }
-}
-
 TEST(PotentialFieldFunctionsTest, RandomInputsNeverGiveNaNAndMirrorCorrectly) {
-    const Function radial[] = {F::UNIT_VECTOR_FUNCTION, F::IDENTITY_FUNCTION, F::INVERSE_FUNCTION,
-                               F::SQUARE_INVERSE_FUNCTION, F::CUBIC_INVERSE_FUNCTION};
+    // Mirroring both points across the x axis mirrors a radial field; a swirl turns the other way.
+    const struct {
+        Function function;
+        double mirrorSign;
+    } functions[] = {
+        {F::UNIT_VECTOR_FUNCTION, 1.0},
+        {F::IDENTITY_FUNCTION, 1.0},
+        {F::INVERSE_FUNCTION, 1.0},
+        {F::SQUARE_INVERSE_FUNCTION, 1.0},
+        {F::CUBIC_INVERSE_FUNCTION, 1.0},
+        {F::ROTATION_INVERSE_FUNCTION, -1.0},
+        {F::ROTATION_SQUARE_INVERSE_FUNCTION, -1.0},
+        {F::ROTATION_CUBIC_INVERSE_FUNCTION, -1.0},
+    };
     std::mt19937 engine(3u);
     std::uniform_real_distribution<double> coordinate(-20.0, 20.0);
     for (int i = 0; i < 500; ++i) {
@@ -69,13 +67,13 @@ TEST(PotentialFieldFunctionsTest, RandomInputsNeverGiveNaNAndMirrorCorrectly) {
         // Some points very close to the source as well.
         const Vector2 point =
             i % 5 == 0 ? source + Vector2(1e-7, -1e-7) : Vector2(coordinate(engine), coordinate(engine));
-        for (const Function function : radial) {
-            const Vector2 value = function(source, point);
+        for (const auto& f : functions) {
+            EXPECT_EQ(f.function(source, source), Vector2(0, 0));
+            const Vector2 value = f.function(source, point);
             ASSERT_TRUE(std::isfinite(value.x) && std::isfinite(value.y));
-            // Mirroring both points across the x axis mirrors a radial field.
-            const Vector2 mirrored = function({source.x, -source.y}, {point.x, -point.y});
-            EXPECT_NEAR(mirrored.x, value.x, 1e-9 * (1.0 + std::fabs(value.x)));
-            EXPECT_NEAR(mirrored.y, -value.y, 1e-9 * (1.0 + std::fabs(value.y)));
+            const Vector2 mirrored = f.function({source.x, -source.y}, {point.x, -point.y});
+            EXPECT_NEAR(mirrored.x, f.mirrorSign * value.x, 1e-9 * (1.0 + std::fabs(value.x)));
+            EXPECT_NEAR(mirrored.y, -f.mirrorSign * value.y, 1e-9 * (1.0 + std::fabs(value.y)));
         }
     }
 }

@@ -13,31 +13,18 @@ namespace control {
 namespace {
 
 using Tree = boost::property_tree::ptree;
-using Node = marlowinds_lib::utils::patterns::Parameter<Tree, std::string>;
 using Leaf = marlowinds_lib::utils::patterns::LeafParameter<Tree, std::string>;
 
 const std::string FOLDER = "../configuration/core/control/keyframe";
 
 class KeyframeNodeCreatorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        scratch.makeFolder("control/keyframe");
-        scratch.enter();
-    }
-
-    std::set<std::string> keysOf(std::string const& folder) const {
-        auto branch = KeyframeNodeCreator(folder).generateNode<Tree, std::string>();
-        std::set<std::string> keys;
-        for (auto const& child : branch->getChildren()) {
-            keys.insert(child.first);
-        }
-        return keys;
-    }
+    void SetUp() override { scratch.makeFolder("control/keyframe"); }
 
     ScratchConfiguration scratch;
 };
 
-TEST_F(KeyframeNodeCreatorTest, StoresEveryJsonFileUnderItsPath) {
+TEST_F(KeyframeNodeCreatorTest, StoresEveryJsonFileUnderItsPathWithItsContent) {
     struct Row {
         std::string file;
         bool stored;
@@ -59,17 +46,14 @@ TEST_F(KeyframeNodeCreatorTest, StoresEveryJsonFileUnderItsPath) {
         }
     }
 
-    EXPECT_EQ(keysOf(FOLDER), expected);
-}
-
-TEST_F(KeyframeNodeCreatorTest, LeafHoldsTheFileContent) {
-    scratch.write("control/keyframe/getup/front.json", R"({"name": "getUpFront", "steps": [{"time": 0.5}]})");
-
     auto branch = KeyframeNodeCreator(FOLDER).generateNode<Tree, std::string>();
 
-    Tree const& page = branch->getChild(FOLDER + "/getup/front.json").getContent();
-    EXPECT_EQ(page.get<std::string>("name"), "getUpFront");
-    EXPECT_EQ(page.get_child("steps").front().second.get<std::string>("time"), "0.5");
+    std::set<std::string> keys;
+    for (auto const& child : branch->getChildren()) {
+        keys.insert(child.first);
+        EXPECT_EQ(FOLDER + "/" + child.second->getContent().get<std::string>("source"), child.first);
+    }
+    EXPECT_EQ(keys, expected);
 }
 
 TEST_F(KeyframeNodeCreatorTest, EmptyFoldersGiveAnEmptyBranch) {
@@ -78,29 +62,29 @@ TEST_F(KeyframeNodeCreatorTest, EmptyFoldersGiveAnEmptyBranch) {
     auto branch = KeyframeNodeCreator(FOLDER).generateNode<Tree, std::string>();
 
     EXPECT_FALSE(branch->hasChild());
-    EXPECT_TRUE(branch->getChildren().empty());
 }
 
-TEST_F(KeyframeNodeCreatorTest, BrokenPageIsReportedWithItsPath) {
-    scratch.write("control/keyframe/kick/side.json", R"({"name": "kickSide",)");
-
-    try {
-        KeyframeNodeCreator(FOLDER).generateNode<Tree, std::string>();
-        FAIL() << "a broken page was loaded";
-    } catch (boost::property_tree::json_parser_error const& error) {
-        EXPECT_EQ(error.filename(), FOLDER + "/kick/side.json");
-        EXPECT_EQ(std::string(error.what()).rfind(FOLDER + "/kick/side.json(1): ", 0), 0u) << error.what();
-    }
-}
-
-TEST_F(KeyframeNodeCreatorTest, FolderWithTheJsonExtensionIsReportedWithItsPath) {
-    scratch.write("control/keyframe/pages.json/stand.json", "{}");
-
-    try {
-        KeyframeNodeCreator(FOLDER).generateNode<Tree, std::string>();
-        FAIL() << "a folder was read as a page";
-    } catch (boost::property_tree::json_parser_error const& error) {
-        EXPECT_EQ(error.filename(), FOLDER + "/pages.json");
+TEST_F(KeyframeNodeCreatorTest, BrokenPageOrFolderNamedLikeAPageIsReportedWithItsPath) {
+    struct Row {
+        std::string written;
+        std::string text;
+        std::string reported;
+        std::string prefix;
+    };
+    const std::vector<Row> rows = {
+        {"kick/side.json", R"({"name": "kickSide",)", FOLDER + "/kick/side.json", FOLDER + "/kick/side.json(1): "},
+        {"pages.json/stand.json", "{}", FOLDER + "/pages.json", FOLDER + "/pages.json: "},
+    };
+    for (auto const& row : rows) {
+        ScratchConfiguration local;
+        local.write("control/keyframe/" + row.written, row.text);
+        try {
+            KeyframeNodeCreator(FOLDER).generateNode<Tree, std::string>();
+            ADD_FAILURE() << row.written << " was loaded";
+        } catch (boost::property_tree::json_parser_error const& error) {
+            EXPECT_EQ(error.filename(), row.reported);
+            EXPECT_EQ(std::string(error.what()).rfind(row.prefix, 0), 0u) << error.what();
+        }
     }
 }
 

@@ -2,7 +2,7 @@
 #include "representations/RepresentationsLoader.h"
 #include "tests/representations/NavigationParamsGuard.h"
 #include "tests/utils/configure_tree/ScratchConfiguration.h"
-#include "utils/configure_tree/ParameterTreeCreator.h"
+#include "utils/configure_tree/representations/RepresentationsNodeCreator.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +19,22 @@ using Tree = boost::property_tree::ptree;
 using Type = ::control::walking::OmnidirectionalWalkZMParamsType;
 using ::representations::NavigationParams;
 
-/// The navigation sets as shipped with the repository, copied into a scratch tree and loaded the way the
-/// agent loads them at start-up.
+/// The navigation sets as shipped with the repository, copied into a scratch tree and loaded through the
+/// representations branch, as at start-up.
 class ShippedNavigationParamsTest : public ::representations::NavigationParamsGuard {
 protected:
     void SetUp() override {
         NavigationParamsGuard::SetUp();
         const boost::filesystem::path repository =
             boost::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path().parent_path();
-        const boost::filesystem::path shipped =
-            repository / "configuration" / "core" / "representations" / "navigation_params";
-        scratch.writeCompleteTree();
+        const std::string folder = "representations/navigation_params/";
+        scratch.makeFolder(folder);
         for (const char* name : ::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES) {
-            const std::string file = std::string(name) + "-parameters.json";
-            boost::filesystem::copy_file(shipped / file,
-                                         scratch.core() / "representations" / "navigation_params" / file,
-                                         boost::filesystem::copy_options::overwrite_existing);
+            const std::string file = folder + name + "-parameters.json";
+            boost::filesystem::copy_file(repository / "configuration" / "core" / file, scratch.core() / file);
         }
-        scratch.enter();
-        auto root = ParameterTreeCreator::getRoot<Tree, std::string>();
-        ::representations::RepresentationsLoader().setParameter(root->getChild("representations"));
+        ::representations::RepresentationsLoader().setParameter(
+            *RepresentationsNodeCreator::generateNode<Tree, std::string>());
     }
 
     static NavigationParams const& set(Type type) { return NavigationParams::getNavigationParams(type); }
