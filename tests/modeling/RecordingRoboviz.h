@@ -16,8 +16,6 @@ namespace modeling {
 class RecordingRoboviz : public utils::roboviz::Roboviz {
 public:
     using Roboviz::drawAnnotation;
-    using Roboviz::drawCircle;
-    using Roboviz::drawLine;
 
     /// Installs a recorder and hands it out; the previous facade comes back when the guard goes.
     class Installed {
@@ -40,14 +38,6 @@ public:
     };
 
     void swapBuffers(const std::string& name) override { calls.push_back("swap " + name); }
-    void drawLine(float x1, float y1, float z1, float x2, float y2, float z2, float thickness, float r, float g,
-                  float b, const std::string& name) override {
-        record("line", name, {x1, y1, z1, x2, y2, z2, thickness, r, g, b});
-    }
-    void drawCircle(float x, float y, float radius, float thickness, float r, float g, float b,
-                    const std::string& name) override {
-        record("circle", name, {x, y, radius, thickness, r, g, b});
-    }
     void drawAnnotation(const std::string& name, const std::string& text, float x, float y, float z,
                         COLOR color) override {
         record("annotation " + text, name, {x, y, z, static_cast<float>(color)});
