@@ -1,16 +1,13 @@
 #include "modeling/BallModel.h"
 
 #include "tests/modeling/GeometryExpectations.h"
-#include "tests/modeling/RecordingRoboviz.h"
 #include "tests/modeling/Sightings.h"
 #include "tests/support/TeamRadioRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace modeling {
 namespace {
@@ -109,29 +106,6 @@ TEST_F(BallModelTest, ASeenBallWinsOverAnAnnouncedOne) {
 
     EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
     EXPECT_DOUBLE_EQ(model.getObject().getLastHeardTime(), 0.0);
-}
-
-TEST_F(BallModelTest, TheBallInformationIsDrawnOnlyForARelevantBall) {
-    const RecordingRoboviz::Installed drawing;
-    selfPose = Pose2D(0.0, 0.0, 0.0);
-    see(1.0, {2.0, 0.0, 0.04});
-
-    model.drawBallInformation(BallModel::SEEN_BALL, Pose2D(0.0, 1.0, 2.0), 5);
-    ASSERT_EQ(drawing.calls().size(), 2u);
-    double x = 0.0;
-    double y = 0.0;
-    char tail[32] = {};
-    ASSERT_EQ(std::sscanf(drawing.calls()[0].c_str(), "annotation Seen Ball %lf %lf %31[^\n]", &x, &y, tail), 3)
-        << drawing.calls()[0];
-    EXPECT_NEAR(x, 2.0, 1e-3);
-    EXPECT_NEAR(y, 0.0, 1e-3);
-    EXPECT_STREQ(tail, "5 1 2 0.8 8"); // name, place and colour
-    EXPECT_EQ(drawing.calls()[1], "swap 5");
-
-    ASSERT_NO_FATAL_FAILURE(loseTheBall());
-    const std::size_t before = drawing.calls().size();
-    model.drawBallInformation(BallModel::HEARD_BALL, Pose2D(0.0, 1.0, 2.0), 5);
-    EXPECT_EQ(drawing.calls().size(), before);
 }
 
 } // namespace

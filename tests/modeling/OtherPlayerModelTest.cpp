@@ -71,32 +71,6 @@ TEST(OtherPlayerModelTest, SeenPlayerStaysRelevantForAHundredUnseenCycles) {
     EXPECT_EQ(model.getObject().getLocalPosition(), Pose2D());
 }
 
-TEST(OtherPlayerModelTest, ComposesTheFieldPositionWithTheAgentsPose) {
-    struct Case {
-        const char* description;
-        Pose2D self;
-        Pose2D field;
-    };
-    const Case cases[] = {
-        {"agent at the origin", Pose2D(), Pose2D(0.0, 3.0, 1.0)},
-        {"agent shifted", Pose2D(0.0, -5.0, 2.0), Pose2D(0.0, -2.0, 3.0)},
-        {"agent facing left", Pose2D(MathUtils::PI / 2, 1.0, 0.0), Pose2D(MathUtils::PI / 2, 0.0, 3.0)},
-        {"agent facing its own goal", Pose2D(-MathUtils::PI, 0.0, 0.0), Pose2D(-MathUtils::PI, -3.0, -1.0)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.description);
-        OtherPlayerModel model(5);
-        const perception::VisiblePlayer seen = playerAt({3.0, 1.0, 0.3});
-
-        model.update(0.0, &seen, STANDING_STILL, c.self);
-
-        // The heading's cosine and sine are single precision.
-        expectNear(model.getObject().getPosition(), c.field, 1e-5);
-        expectNear(model.getObject().getLocalPosition(), Pose2D(0.0, 3.0, 1.0), 1e-3);
-        EXPECT_TRUE(model.getObject().isRelevant());
-    }
-}
-
 TEST(OtherPlayerModelTest, MirroredAgentSeesAMirroredPlayer) {
     MathUtils::generator.seed(5489u);
     testing::NoisyCamera camera;

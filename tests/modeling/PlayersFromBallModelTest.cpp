@@ -1,11 +1,11 @@
 #include "modeling/PlayersFromBallModel.h"
 
-#include "tests/modeling/RecordingRoboviz.h"
 #include "tests/support/TeamRadioRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -238,21 +238,6 @@ TEST_F(PlayersFromBallModelTest, WithoutOpponentsTheClosestIsAPlaceholderFarOffT
     EXPECT_EQ(placeholder->getPosition(), Pose2D(0, 100, 100));
     EXPECT_FALSE(placeholder->isRelevant());
     EXPECT_EQ(m.getOpponentClosestFromBall(), placeholder);
-}
-
-TEST_F(PlayersFromBallModelTest, TheClosestAgentIsAnnotatedAndTheAnnotationGoesOtherwise) {
-    add(teammates, 0.5, 3);
-    const RecordingRoboviz::Installed drawing;
-
-    PlayersFromBallModel& closest = modelFor(10);
-    update(Pose2D(0, 2, 3), {});
-    closest.selfIsClosestToBall();
-    PlayersFromBallModel& notClosest = modelFor(9);
-    notClosest.selfIsClosestToBall();
-
-    EXPECT_EQ(drawing.calls(),
-              std::vector<std::string>({"annotation Closest modeling/isClosestToBall 2 3 1.2 8",
-                                        "swap modeling/isClosestToBall", "swap modeling/isClosestToBall"}));
 }
 
 } // namespace
