@@ -28,14 +28,11 @@ const std::string TEAM = "Marlowinds";
 /// Standing: head, hands and feet over half a metre of height.
 const std::vector<double> STANDING_PARTS = {0.5, 0.3, 0.3, 0.05, 0.05};
 
-/// A field player's team message carrying its number, position and fallen flag.
-std::string fieldPlayerMessage(int number, double x, double y, bool fallen) {
-    return tests::TeamRadioRecord::fieldPlayer(number, x, y, fallen, 0.0, 0.0, false,
-                                               tests::TeamRadioRecord::defaultRoles(), 0);
-}
-
-HearData heard(bool fromSelf, const std::string& text) {
-    HearData data(TEAM, 12.3, fromSelf, 45.0, text);
+/// Player `number` describing itself at (-3.5, 2.5) in its team message, heard from another agent or from itself.
+HearData heard(int number, bool fallen = false, bool fromSelf = false) {
+    HearData data(TEAM, 12.3, fromSelf, 45.0,
+                  tests::TeamRadioRecord::fieldPlayer(number, -3.5, 2.5, fallen, 0.0, 0.0, false,
+                                                      tests::TeamRadioRecord::defaultRoles(), 0));
     data.decode(TEAM);
     return data;
 }
@@ -146,14 +143,10 @@ TEST(OtherPlayerModelTest, HeardTeammateDescribesItselfOnlyInAUsableMessage) {
         bool taken;
     };
     const Case cases[] = {
-        {"teammate 5 standing", heard(false, fieldPlayerMessage(5, -3.5, 2.5, false)), true},
-        {"goalkeeper", heard(false, fieldPlayerMessage(1, -14.0, 0.5, false)), true},
-        {"sender 11", heard(false, fieldPlayerMessage(11, 7.2, -1.0, false)), true},
-        {"sender 0", heard(false, fieldPlayerMessage(0, -3.5, 2.5, false)), false},
-        {"sender 12", heard(false, fieldPlayerMessage(12, -3.5, 2.5, false)), false},
-        {"own message", heard(true, fieldPlayerMessage(5, -3.5, 2.5, false)), false},
-        {"fallen sender", heard(false, fieldPlayerMessage(5, -3.5, 2.5, true)), false},
-        {"empty text", heard(false, ""), false},
+        {"teammate 5 standing", heard(5), true},  {"goalkeeper", heard(1), true},
+        {"sender 11", heard(11), true},           {"sender 0", heard(0), false},
+        {"sender 12", heard(12), false},          {"own message", heard(5, false, true), false},
+        {"fallen sender", heard(5, true), false}, {"empty text", HearData(TEAM, 12.3, false, 45.0, ""), false},
         {"never heard", HearData(), false},
     };
     for (const Case& c : cases) {
@@ -207,7 +200,7 @@ TEST(OtherPlayerModelTest, CyclesAllocateNothing) {
     }
     OtherPlayerModel model(5);
     const perception::VisiblePlayer seen = playerAt({3.0, 1.0, 0.0}, STANDING_PARTS);
-    const HearData message = heard(false, fieldPlayerMessage(5, -3.5, 2.5, false));
+    const HearData message = heard(5);
     const OtherPlayer record(Pose2D(0.0, 1.0, 1.0), Pose2D());
     const Pose2D walking(0.01, 0.02, 0.0);
     const Pose2D self(0.5, -4.0, 3.0);
