@@ -208,6 +208,11 @@ TEST_F(WorldModelTest, TheGoalkeepersReportStandsInForUnseenOpponentsUntilTheNex
     ASSERT_NE(world.getOpponent(4), nullptr);
     EXPECT_EQ(world.getOpponent(4)->getPosition(), Pose2D(0.0, 5.0, 2.0));
     EXPECT_TRUE(world.getOpponent(8)->isFallen());
+
+    // A later report without number 4 clears its flag: its old description no longer stands in.
+    cycle("", M::hear(TEAM, 1.0, false, TeamRadioRecord::goalkeeper(-14.0, 0.0, false, {{8, -3.0, -1.5, true, true}})));
+    EXPECT_FALSE(Access::opponentHeard(world, 4));
+    EXPECT_EQ(world.getOpponentModelState(4 - 1), WorldModel::PREDICTED);
 }
 
 TEST_F(WorldModelTest, HeardMessagesReachTheRoleVoteAndTheClosestPlayerVote) {
