@@ -5,15 +5,18 @@
 namespace modeling {
 
 using marlowinds_lib::math::Pose2D;
+using marlowinds_lib::math::Vector2;
 
-Pose2D FieldFrame::toFieldPosition(const Pose2D& selfPose, const Pose2D& local) {
+Vector2<double> FieldFrame::toFieldPoint(const Pose2D& selfPose, const Vector2<double>& local) {
     const float heading = static_cast<float>(selfPose.rotation);
     const double c = static_cast<double>(std::cos(heading));
     const double s = static_cast<double>(std::sin(heading));
-    const double lx = local.translation.x;
-    const double ly = local.translation.y;
-    return Pose2D(selfPose.rotation + local.rotation, selfPose.translation.x + c * lx - s * ly,
-                  selfPose.translation.y + s * lx + c * ly);
+    return Vector2<double>(selfPose.translation.x + c * local.x - s * local.y,
+                           selfPose.translation.y + s * local.x + c * local.y);
+}
+
+Pose2D FieldFrame::toFieldPosition(const Pose2D& selfPose, const Pose2D& local) {
+    return Pose2D(selfPose.rotation + local.rotation, toFieldPoint(selfPose, local.translation));
 }
 
 Pose2D FieldFrame::toFieldVelocity(const Pose2D& selfPose, const Pose2D& localVelocity) {

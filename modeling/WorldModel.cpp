@@ -17,8 +17,9 @@ using marlowinds_lib::math::Vector3;
 using representations::GoalPostType;
 using representations::PlaySide;
 
-Vector3<double> midpoint(const Vector3<double>& a, const Vector3<double>& b) {
-    return Vector3<double>((a.x + b.x) / 2.0, (a.y + b.y) / 2.0, (a.z + b.z) / 2.0);
+Vector3<double> goalCentre(const FieldDescription& field, GoalPostType::GOAL_POST_TYPE first,
+                           GoalPostType::GOAL_POST_TYPE second) {
+    return (field.getGoalPostKnownPosition(first) + field.getGoalPostKnownPosition(second)) / 2.0;
 }
 
 double planarDistance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
@@ -60,21 +61,13 @@ WorldModel::WorldModel(int agentNumber, std::string teamName)
 Vector3<double> WorldModel::getOwnGoalPosition() const {
     // The field description lays the landmarks out in the agent's own frame, so
     // this is (-15, 0) whatever the side.
-    if (ourPlaySide == PlaySide::LEFT) {
-        return midpoint(fieldDescription.getGoalPostKnownPosition(GoalPostType::G1L),
-                        fieldDescription.getGoalPostKnownPosition(GoalPostType::G2L));
-    }
-    return midpoint(fieldDescription.getGoalPostKnownPosition(GoalPostType::G1R),
-                    fieldDescription.getGoalPostKnownPosition(GoalPostType::G2R));
+    return ourPlaySide == PlaySide::LEFT ? goalCentre(fieldDescription, GoalPostType::G1L, GoalPostType::G2L)
+                                         : goalCentre(fieldDescription, GoalPostType::G1R, GoalPostType::G2R);
 }
 
 Vector3<double> WorldModel::getTheirGoalPosition() const {
-    if (ourPlaySide == PlaySide::LEFT) {
-        return midpoint(fieldDescription.getGoalPostKnownPosition(GoalPostType::G1R),
-                        fieldDescription.getGoalPostKnownPosition(GoalPostType::G2R));
-    }
-    return midpoint(fieldDescription.getGoalPostKnownPosition(GoalPostType::G1L),
-                    fieldDescription.getGoalPostKnownPosition(GoalPostType::G2L));
+    return ourPlaySide == PlaySide::LEFT ? goalCentre(fieldDescription, GoalPostType::G1R, GoalPostType::G2R)
+                                         : goalCentre(fieldDescription, GoalPostType::G1L, GoalPostType::G2L);
 }
 
 representations::OtherPlayer* WorldModel::getOpponent(int uniformNumber) {
@@ -222,31 +215,25 @@ void WorldModel::updateUnseenPlayers(const Pose2D& odometry, const Pose2D& self)
     for (std::size_t i = 0; i < NUMBER_OF_PLAYERS; ++i) {
         teammateCyclesNotSeen[i] = teammateSeen[i] ? 0 : teammateCyclesNotSeen[i] + 1;
         opponentCyclesNotSeen[i] = opponentSeen[i] ? 0 : opponentCyclesNotSeen[i] + 1;
-    }
-    for (std::size_t i = 0; i < NUMBER_OF_PLAYERS; ++i) {
         // The own entry counts as seen, so the agent's own model is never updated.
-        if (teammateSeen[i]) {
-            teammateModelState[i] = SEEN;
-        } else if (heardTeammateModels[i].getObject().isRelevant() &&
-                   teammateCyclesNotSeen[i] > MAX_CYCLES_TRACKED_UNSEEN) {
-            teammateModels[i].update(heardTeammateModels[i].getObject());
-            teammateModelState[i] = HEARD;
-        } else {
-            teammateModels[i].update(time, nullptr, odometry, self);
-            teammateModelState[i] = PREDICTED;
-        }
-
-        if (opponentSeen[i]) {
-            opponentModelState[i] = SEEN;
-        } else if (opponentHeard[i] && heardOpponentModels[i].getObject().isRelevant() &&
-                   opponentCyclesNotSeen[i] > MAX_CYCLES_TRACKED_UNSEEN) {
-            opponentModels[i].update(heardOpponentModels[i].getObject());
-            opponentModelState[i] = HEARD;
-        } else {
-            opponentModels[i].update(time, nullptr, odometry, self);
-            opponentModelState[i] = PREDICTED;
-        }
+        teammateModelState[i] = teammateSeen[i] ? SEEN
+                                                : updateUnseenPlayer(teammateModels[i], heardTeammateModels[i], true,
+                                                                     teammateCyclesNotSeen[i], odometry, self);
+        opponentModelState[i] = opponentSeen[i]
+                                    ? SEEN
+                                    : updateUnseenPlayer(opponentModels[i], heardOpponentModels[i], opponentHeard[i],
+                                                         opponentCyclesNotSeen[i], odometry, self);
     }
+}
+
+int WorldModel::updateUnseenPlayer(OtherPlayerModel& model, const OtherPlayerModel& heard, bool heardUsable,
+                                   int cyclesNotSeen, const Pose2D& odometry, const Pose2D& self) {
+    if (heardUsable && heard.getObject().isRelevant() && cyclesNotSeen > MAX_CYCLES_TRACKED_UNSEEN) {
+        model.update(heard.getObject());
+        return HEARD;
+    }
+    model.update(time, nullptr, odometry, self);
+    return PREDICTED;
 }
 
 void WorldModel::updatePlayerLists() {

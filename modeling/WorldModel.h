@@ -157,6 +157,11 @@ private:
     void applyHeardMessage();
     void updateSeenPlayers(const marlowinds_lib::math::Pose2D& odometry, const marlowinds_lib::math::Pose2D& self);
     void updateUnseenPlayers(const marlowinds_lib::math::Pose2D& odometry, const marlowinds_lib::math::Pose2D& self);
+    /// One player out of sight this cycle: the heard description (when usable and
+    /// the tracker has gone too long without a sighting) or the tracker's
+    /// prediction. Answers the ModelState.
+    int updateUnseenPlayer(OtherPlayerModel& model, const OtherPlayerModel& heard, bool heardUsable, int cyclesNotSeen,
+                           const marlowinds_lib::math::Pose2D& odometry, const marlowinds_lib::math::Pose2D& self);
     /// Refills the lists of relevant players from the models, runs the
     /// closest-to-ball reasoning and sorts the lists.
     void updatePlayerLists();

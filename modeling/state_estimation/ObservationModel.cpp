@@ -2,6 +2,7 @@
 
 #include "marlowinds_lib/geometry/GeometryUtils.h"
 #include "marlowinds_lib/math/MathUtils.h"
+#include "modeling/FieldFrame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,15 +21,6 @@ namespace {
 
 constexpr double NEGATIVE_INFO_HALF_VIEW_ANGLE = MathUtils::PI / 3.0;
 constexpr double NEGATIVE_INFO_PENALTY = -20.0;
-
-/// A point of the robot frame placed in the field with pose. The heading's
-/// cosine and sine are taken in single precision.
-ObservationModel::Vector2 placeOnField(const Pose2D& pose, const ObservationModel::Vector2& point) {
-    const double cosHeading = std::cos(static_cast<float>(pose.rotation));
-    const double sinHeading = std::sin(static_cast<float>(pose.rotation));
-    return {point.x * cosHeading - point.y * sinHeading + pose.translation.x,
-            point.x * sinHeading + point.y * cosHeading + pose.translation.y};
-}
 
 double lengthOf(const marlowinds_lib::geometry::Line2D& line) { return line.getStart().distance(line.getEnd()); }
 
@@ -286,8 +278,8 @@ ObservationModel::extractLandmarksFromLine(const Particle& particle, const Line2
 
 ObservationModel::ObservationPair ObservationModel::placeSeenLine(const Pose2D& pose, const Line2D& seen) {
     ObservationPair placed(observationOf(seen.getStart()), observationOf(seen.getEnd()));
-    placed.first.position = placeOnField(pose, seen.getStart());
-    placed.second.position = placeOnField(pose, seen.getEnd());
+    placed.first.position = FieldFrame::toFieldPoint(pose, seen.getStart());
+    placed.second.position = FieldFrame::toFieldPoint(pose, seen.getEnd());
     return placed;
 }
 

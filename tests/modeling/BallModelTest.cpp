@@ -1,15 +1,13 @@
 #include "modeling/BallModel.h"
 
-#include "tests/modeling/RecordingRoboviz.h"
+#include "tests/modeling/GeometryExpectations.h"
 #include "tests/modeling/Sightings.h"
 #include "tests/support/TeamRadioRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace modeling {
 namespace {
@@ -17,6 +15,7 @@ namespace {
 using marlowinds_lib::math::Pose2D;
 using marlowinds_lib::math::Vector3;
 using representations::HearData;
+using testing::expectNear;
 using tests::TeamRadioRecord;
 
 const std::string TEAM = "Marlowinds";
@@ -30,12 +29,6 @@ HearData ballAnnouncedBy(int sender, bool fallen = false, bool ballRelevant = tr
                                                 TeamRadioRecord::defaultRoles(), sender));
     heard.decode(TEAM);
     return heard;
-}
-
-void expectPose(const Pose2D& actual, const Pose2D& expected, double tolerance = 1e-9) {
-    EXPECT_NEAR(actual.rotation, expected.rotation, tolerance);
-    EXPECT_NEAR(actual.translation.x, expected.translation.x, tolerance);
-    EXPECT_NEAR(actual.translation.y, expected.translation.y, tolerance);
 }
 
 class BallModelTest : public ::testing::Test {
@@ -68,67 +61,44 @@ TEST_F(BallModelTest, ASeenBallIsPlacedOnTheFieldWithTheAgentsPose) {
     EXPECT_TRUE(ball.isRelevant());
     EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
     EXPECT_DOUBLE_EQ(ball.getLastSeenTime(), 12.5);
-    expectPose(ball.getLocalPosition(), Pose2D(0.0, 2.0, 0.5), 1e-6);
+    expectNear(ball.getLocalPosition(), Pose2D(0.0, 2.0, 0.5), 1e-6);
     // Facing +y from (-3, 1): 2 m ahead and 0.5 m to the left.
-    expectPose(model.getObject().getPosition(), Pose2D(M_PI / 2.0, -3.5, 3.0), 1e-6);
+    expectNear(model.getObject().getPosition(), Pose2D(M_PI / 2.0, -3.5, 3.0), 1e-6);
 }
 
-TEST_F(BallModelTest, ALostBallIsTakenFromAStandingTeammatesMessage) {
-    ASSERT_NO_FATAL_FAILURE(loseTheBall());
-    const Pose2D localBefore = model.getObject().getLocalPosition();
-
-    miss(9.0, ballAnnouncedBy(4));
-
-    const representations::Ball& ball = model.getObject();
-    EXPECT_TRUE(ball.isRelevant());
-    EXPECT_EQ(model.getBallSource(), BallModel::HEARD_BALL);
-    expectPose(model.getObject().getPosition(), Pose2D(0.0, 3.5, -1.2));
-    EXPECT_DOUBLE_EQ(ball.getLastHeardTime(), 9.0);
-    EXPECT_EQ(ball.getLocalPosition(), localBefore);
-}
-
-TEST_F(BallModelTest, AMessageThatCannotStandInLeavesTheLostBallWhereItWas) {
+TEST_F(BallModelTest, ALostBallIsTakenFromAStandingTeammatesMessageOnly) {
     const struct {
         const char* what;
         HearData heard;
+        bool relevant;
+        const std::string& source;
+        bool placed; // at the announced (3.5, -1.2), heard at 9.0
     } cases[] = {
-        {"the goalkeeper", ballAnnouncedBy(1)},
-        {"a fallen teammate", ballAnnouncedBy(4, true)},
-        {"the agent itself", ballAnnouncedBy(AGENT, false, true, true)},
-        {"an empty text", HearData(TEAM, 0.0, false, 0.0, "")},
+        {"a standing teammate", ballAnnouncedBy(4), true, BallModel::HEARD_BALL, true},
+        {"a teammate that does not trust its ball", ballAnnouncedBy(4, false, false), false, BallModel::HEARD_BALL,
+         true},
+        {"the goalkeeper", ballAnnouncedBy(1), false, BallModel::HEARD_BALL, false},
+        {"a fallen teammate", ballAnnouncedBy(4, true), false, BallModel::HEARD_BALL, false},
+        {"the agent itself", ballAnnouncedBy(AGENT, false, true, true), false, BallModel::HEARD_BALL, false},
+        {"an empty text", HearData(TEAM, 0.0, false, 0.0, ""), false, BallModel::HEARD_BALL, false},
+        {"another team", ballAnnouncedBy(4, false, true, false, "Others"), false, BallModel::SEEN_BALL, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         model = BallModel();
         ASSERT_NO_FATAL_FAILURE(loseTheBall());
-        const Pose2D before = model.getObject().getPosition();
+        const Pose2D positionBefore = model.getObject().getPosition();
+        const Pose2D localBefore = model.getObject().getLocalPosition();
 
         miss(9.0, c.heard);
 
-        EXPECT_FALSE(model.getObject().isRelevant());
-        EXPECT_EQ(model.getBallSource(), BallModel::HEARD_BALL);
-        EXPECT_EQ(model.getObject().getPosition(), before);
-        EXPECT_DOUBLE_EQ(model.getObject().getLastHeardTime(), 0.0);
+        representations::Ball& ball = model.getObject();
+        EXPECT_EQ(ball.isRelevant(), c.relevant);
+        EXPECT_EQ(model.getBallSource(), c.source);
+        expectNear(ball.getPosition(), c.placed ? Pose2D(0.0, 3.5, -1.2) : positionBefore, 1e-9);
+        EXPECT_DOUBLE_EQ(ball.getLastHeardTime(), c.placed ? 9.0 : 0.0);
+        EXPECT_EQ(ball.getLocalPosition(), localBefore);
     }
-}
-
-TEST_F(BallModelTest, AnotherTeamsMessageChangesNeitherBallNorSource) {
-    ASSERT_NO_FATAL_FAILURE(loseTheBall());
-
-    miss(9.0, ballAnnouncedBy(4, false, true, false, "Others"));
-
-    EXPECT_FALSE(model.getObject().isRelevant());
-    EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
-}
-
-TEST_F(BallModelTest, ABallTheTeammateDoesNotTrustIsStoredButNotRelevant) {
-    ASSERT_NO_FATAL_FAILURE(loseTheBall());
-
-    miss(9.0, ballAnnouncedBy(4, false, false));
-
-    EXPECT_FALSE(model.getObject().isRelevant());
-    EXPECT_EQ(model.getBallSource(), BallModel::HEARD_BALL);
-    expectPose(model.getObject().getPosition(), Pose2D(0.0, 3.5, -1.2));
 }
 
 TEST_F(BallModelTest, ASeenBallWinsOverAnAnnouncedOne) {
@@ -136,29 +106,6 @@ TEST_F(BallModelTest, ASeenBallWinsOverAnAnnouncedOne) {
 
     EXPECT_EQ(model.getBallSource(), BallModel::SEEN_BALL);
     EXPECT_DOUBLE_EQ(model.getObject().getLastHeardTime(), 0.0);
-}
-
-TEST_F(BallModelTest, TheBallInformationIsDrawnOnlyForARelevantBall) {
-    const RecordingRoboviz::Installed drawing;
-    selfPose = Pose2D(0.0, 0.0, 0.0);
-    see(1.0, {2.0, 0.0, 0.04});
-
-    model.drawBallInformation(BallModel::SEEN_BALL, Pose2D(0.0, 1.0, 2.0), 5);
-    ASSERT_EQ(drawing.calls().size(), 2u);
-    double x = 0.0;
-    double y = 0.0;
-    char tail[32] = {};
-    ASSERT_EQ(std::sscanf(drawing.calls()[0].c_str(), "annotation Seen Ball %lf %lf %31[^\n]", &x, &y, tail), 3)
-        << drawing.calls()[0];
-    EXPECT_NEAR(x, 2.0, 1e-3);
-    EXPECT_NEAR(y, 0.0, 1e-3);
-    EXPECT_STREQ(tail, "5 1 2 0.8 8"); // name, place and colour
-    EXPECT_EQ(drawing.calls()[1], "swap 5");
-
-    ASSERT_NO_FATAL_FAILURE(loseTheBall());
-    const std::size_t before = drawing.calls().size();
-    model.drawBallInformation(BallModel::HEARD_BALL, Pose2D(0.0, 1.0, 2.0), 5);
-    EXPECT_EQ(drawing.calls().size(), before);
 }
 
 } // namespace

@@ -40,14 +40,19 @@ BodyModel updatedModel(const J& angles) {
     return model;
 }
 
-enum class Point { CENTER, LEFT_SOLE, RIGHT_SOLE };
+/// What a case reads: a part's centre or its x axis, a sole point or the centre of mass.
+enum class Point { CENTER, X_AXIS, LEFT_SOLE, RIGHT_SOLE, MASS };
 
 Vector3<double> positionOf(const BodyModel& model, Point point, P part) {
     switch (point) {
+    case Point::X_AXIS:
+        return model.getTransformAtCenter(part).rotation.c0;
     case Point::LEFT_SOLE:
         return model.getLeftLegEndEffectorTransform().translation;
     case Point::RIGHT_SOLE:
         return model.getRightLegEndEffectorTransform().translation;
+    case Point::MASS:
+        return model.computeCenterOfMass();
     default:
         return model.getTransformAtCenter(part).translation;
     }
@@ -63,53 +68,33 @@ struct PoseCase {
 };
 
 TEST(BodyModelTest, WorkedPositionsHold) {
+    const J bentKnee = posture({{J::LEFT_KNEE_PITCH, -1.0}});
+    const J pitchedNeck = posture({{J::NECK_PITCH, 0.5}});
+    const J turnedNeck = posture({{J::NECK_YAW, PI / 2}});
     const PoseCase cases[] = {
         {"zero: head", J(), Point::CENTER, P::HEAD, {0, 0, 0.155}, 1e-12},
         {"zero: left lower arm", J(), Point::CENTER, P::LEFT_LOWERARM, {0.14, 0.098, 0.084}, 1e-12},
         {"zero: left foot", J(), Point::CENTER, P::LEFT_FOOT, {0.025, 0.055, -0.375}, 1e-12},
         {"zero: left sole", J(), Point::LEFT_SOLE, P::LEFT_FOOT, {0.025, 0.055, -0.385}, 1e-12},
         {"zero: right sole", J(), Point::RIGHT_SOLE, P::RIGHT_FOOT, {0.025, -0.055, -0.385}, 1e-12},
-        {"bent left knee: left sole",
-         posture({{J::LEFT_KNEE_PITCH, -1.0}}),
-         Point::LEFT_SOLE,
-         P::LEFT_FOOT,
-         {-0.11501, 0.055, -0.34129},
-         1e-5},
+        {"zero: centre of mass", J(), Point::MASS, P::TORSO, {0.01628, 0, -0.07884}, 1e-5},
+        {"bent left knee: left sole", bentKnee, Point::LEFT_SOLE, P::LEFT_FOOT, {-0.11501, 0.055, -0.34129}, 1e-5},
         {"bent left knee: right sole unchanged",
-         posture({{J::LEFT_KNEE_PITCH, -1.0}}),
+         bentKnee,
          Point::RIGHT_SOLE,
          P::RIGHT_FOOT,
          {0.025, -0.055, -0.385},
          1e-12},
-        {"neck pitch: head", posture({{J::NECK_PITCH, 0.5}}), Point::CENTER, P::HEAD, {-0.0024, 0, 0.15439}, 1e-5},
-        {"neck yaw: head", posture({{J::NECK_YAW, PI / 2}}), Point::CENTER, P::HEAD, {0, 0, 0.155}, 1e-12},
+        {"neck pitch: head", pitchedNeck, Point::CENTER, P::HEAD, {-0.0024, 0, 0.15439}, 1e-5},
+        {"neck pitch: head x axis", pitchedNeck, Point::X_AXIS, P::HEAD, {0.8776, 0, 0.4794}, 1e-4},
+        {"neck yaw: head", turnedNeck, Point::CENTER, P::HEAD, {0, 0, 0.155}, 1e-12},
+        {"neck yaw: head x axis", turnedNeck, Point::X_AXIS, P::HEAD, {0, 1, 0}, 1e-12},
     };
     for (const PoseCase& c : cases) {
         SCOPED_TRACE(c.description);
         const BodyModel model = updatedModel(c.angles);
         expectNear(positionOf(model, c.point, c.part), c.expected, c.tolerance);
     }
-}
-
-TEST(BodyModelTest, HeadRotationFollowsTheNeck) {
-    const BodyModel pitched = updatedModel(posture({{J::NECK_PITCH, 0.5}}));
-    expectNear(pitched.getTransformAtCenter(P::HEAD).rotation.c0, {0.8776, 0, 0.4794}, 1e-4);
-
-    const BodyModel turned = updatedModel(posture({{J::NECK_YAW, PI / 2}}));
-    expectNear(turned.getTransformAtCenter(P::HEAD).rotation.c0, {0, 1, 0}, 1e-12);
-}
-
-TEST(BodyModelTest, CenterOfMassOfZeroPosture) {
-    const BodyModel model = updatedModel(J());
-    expectNear(model.computeCenterOfMass(), {0.01628, 0, -0.07884}, 1e-5);
-}
-
-TEST(BodyModelTest, BeforeTheFirstUpdateEverythingSitsAtTheTorso) {
-    const BodyModel model;
-    expectNear(model.computeCenterOfMass(), {0, 0, 0}, 0.0);
-    expectNear(model.getTransformAtCenter(P::HEAD).translation, {0, 0, 0}, 0.0);
-    expectNear(model.getLeftLegEndEffectorTransform().translation, {0, 0, -0.01}, 1e-15);
-    expectNear(model.getRightLegEndEffectorTransform().translation, {0, 0, -0.01}, 1e-15);
 }
 
 TEST(BodyModelTest, TorsoStaysTheIdentity) {
@@ -119,32 +104,11 @@ TEST(BodyModelTest, TorsoStaysTheIdentity) {
     expectNear(torso.translation, {0, 0, 0}, 0.0);
 }
 
-TEST(BodyModelTest, TableIsConvertedIntoTheTorsoFrame) {
+TEST(BodyModelTest, HipAxesAreTurnedIntoTheTorsoFrame) {
+    // The worked positions show the other axes; these two could both be wrong and still mirror each other.
     const BodyModel model;
-    expectNear(model.getBodyPart(P::LEFT_SHOULDER).relativePosition, {0, 0.098, 0.075}, 1e-15);
     expectNear(model.getBodyPart(P::LEFT_HIP1).hingeJoint.axis, {0, 0.7071067811865476, -0.7071067811865476}, 1e-15);
     expectNear(model.getBodyPart(P::RIGHT_HIP1).hingeJoint.axis, {0, 0.7071067811865476, 0.7071067811865476}, 1e-15);
-    expectNear(model.getBodyPart(P::HEAD).hingeJoint.axis, {0, -1, 0}, 1e-15);
-    const BoundingBox& foot = model.getBodyPart(P::LEFT_FOOT).boundingBox;
-    EXPECT_DOUBLE_EQ(foot.getLength(), 0.16);
-    EXPECT_DOUBLE_EQ(foot.getWidth(), 0.08);
-    EXPECT_DOUBLE_EQ(foot.getHeight(), 0.02);
-}
-
-TEST(BodyModelTest, TreeAndMassesMatchTheTable) {
-    const BodyModel model;
-    const std::vector<P> torsoChildren{P::NECK, P::LEFT_SHOULDER, P::RIGHT_SHOULDER, P::LEFT_HIP1, P::RIGHT_HIP1};
-    EXPECT_EQ(model.getBodyPart(P::TORSO).children, torsoChildren);
-    EXPECT_EQ(model.getBodyPart(P::TORSO).parent, P::NO_PART);
-    EXPECT_EQ(model.getBodyPart(P::LEFT_FOOT).children, std::vector<P>{});
-    EXPECT_EQ(model.getBodyPart(P::RIGHT_SHANK).hingeJoint.joint, J::RIGHT_KNEE_PITCH);
-    double totalMass = 0.0;
-    for (int i = 0; i < BodyModel::NUMBER_OF_BODY_PARTS; ++i) {
-        const BodyPartProperties& part = model.getBodyPart(static_cast<P>(i));
-        EXPECT_EQ(part.type, static_cast<P>(i));
-        totalMass += part.mass;
-    }
-    EXPECT_NEAR(totalMass, 4.6071, 1e-12);
 }
 
 TEST(BodyModelTest, RangesClampNothing) {
@@ -250,29 +214,6 @@ TEST(BodyModelTest, MirroredJointsGiveMirroredPoses) {
         expectNear(mirror.getRightLegEndEffectorTransform().translation,
                    reflect(model.getLeftLegEndEffectorTransform().translation), 1e-12);
         expectNear(mirror.computeCenterOfMass(), reflect(model.computeCenterOfMass()), 1e-12);
-    }
-}
-
-TEST(BodyModelTest, StandingCenterOfMassLiesBetweenTheFeet) {
-    // A slightly crouched stance as the walk holds it.
-    const J stance = posture({{J::LEFT_HIP_PITCH, 0.4},
-                              {J::RIGHT_HIP_PITCH, 0.4},
-                              {J::LEFT_KNEE_PITCH, -0.8},
-                              {J::RIGHT_KNEE_PITCH, -0.8},
-                              {J::LEFT_FOOT_PITCH, 0.4},
-                              {J::RIGHT_FOOT_PITCH, 0.4}});
-    for (const J& angles : {J(), stance}) {
-        const BodyModel model = updatedModel(angles);
-        const Vector3<double> com = model.computeCenterOfMass();
-        const Vector3<double> left = model.getLeftLegEndEffectorTransform().translation;
-        const Vector3<double> right = model.getRightLegEndEffectorTransform().translation;
-        const double halfFoot = model.getBodyPart(P::LEFT_FOOT).boundingBox.getLength() / 2.0;
-        EXPECT_LT(com.y, left.y);
-        EXPECT_GT(com.y, right.y);
-        EXPECT_NEAR(com.x, (left.x + right.x) / 2.0, halfFoot);
-        EXPECT_GT(com.z, left.z);
-        // The feet stay flat in both postures.
-        expectNear(model.getLeftLegEndEffectorTransform().rotation.c2, {0, 0, 1}, 1e-12);
     }
 }
 

@@ -1,6 +1,8 @@
 #ifndef TESTS_MODELING_GEOMETRYEXPECTATIONS_H
 #define TESTS_MODELING_GEOMETRYEXPECTATIONS_H
 
+#include "marlowinds_lib/math/MathUtils.h"
+#include "marlowinds_lib/math/Pose2D.h"
 #include "marlowinds_lib/math/RotationMatrix.h"
 #include "marlowinds_lib/math/Vector3.h"
 
@@ -14,6 +16,15 @@ inline void expectNear(const marlowinds_lib::math::Vector3<double>& actual,
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);
     EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+/// Headings are compared modulo a full turn.
+inline void expectNear(const marlowinds_lib::math::Pose2D& actual, const marlowinds_lib::math::Pose2D& expected,
+                       double tolerance) {
+    EXPECT_NEAR(actual.translation.x, expected.translation.x, tolerance);
+    EXPECT_NEAR(actual.translation.y, expected.translation.y, tolerance);
+    EXPECT_NEAR(marlowinds_lib::math::MathUtils::normalizeAngle(actual.rotation - expected.rotation), 0.0, tolerance)
+        << "heading " << actual.rotation << ", expected " << expected.rotation;
 }
 
 inline void expectNear(const marlowinds_lib::math::RotationMatrix& actual,

@@ -44,9 +44,7 @@ protected:
     Modeling modeling{4, TEAM, 2};
 };
 
-TEST_F(ModelingTest, BuildsItsModelsForTheAgent) {
-    EXPECT_EQ(modeling.getAgentModel().getAgentNumber(), 4);
-    EXPECT_EQ(modeling.getAgentModel().getRobotType(), 2);
+TEST(ModelingConstructionTest, RejectsAUniformNumberOffTheField) {
     EXPECT_THROW(Modeling(12, TEAM, 0), std::invalid_argument);
 }
 
@@ -59,7 +57,7 @@ TEST_F(ModelingTest, EachCycleTheWorldModelMovesWithTheOdometryReadInThatCycle) 
     control.odometry.mean = Pose2D(0.0, 0.0, 0.0);
     model(M::make(10.06, PLAY_ON));
 
-    EXPECT_EQ(control.odometryReads, 3);
+    EXPECT_EQ(control.calls, 3);
     EXPECT_NEAR(modeling.getWorldModel().getBall().getLocalPosition().translation.x, seenX - 0.1, 1e-3);
 }
 

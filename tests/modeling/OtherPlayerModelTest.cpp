@@ -2,11 +2,12 @@
 
 #include "marlowinds_lib/math/MathUtils.h"
 #include "tests/modeling/AllocationCounter.h"
+#include "tests/modeling/GeometryExpectations.h"
 #include "tests/modeling/Sightings.h"
+#include "tests/support/TeamRadioRecord.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ using marlowinds_lib::math::Pose2D;
 using marlowinds_lib::math::Vector3;
 using representations::HearData;
 using representations::OtherPlayer;
+using testing::expectNear;
 using testing::playerAt;
 
 const Pose2D STANDING_STILL;
@@ -26,43 +28,13 @@ const std::string TEAM = "Marlowinds";
 /// Standing: head, hands and feet over half a metre of height.
 const std::vector<double> STANDING_PARTS = {0.5, 0.3, 0.3, 0.05, 0.05};
 
-/// A field player's team message carrying its number, position and fallen flag; the rest is zero.
-std::string fieldPlayerMessage(int number, double x, double y, bool fallen) {
-    std::string bits;
-    const auto put = [&bits](int value, int width) {
-        for (int bit = width - 1; bit >= 0; --bit) {
-            bits += ((value >> bit) & 1) != 0 ? '1' : '0';
-        }
-    };
-    const auto coordinate = [&put](double value) {
-        const int tenths = static_cast<int>(std::lround(std::fabs(value) * 10.0));
-        put(value < 0.0 ? 1 : 0, 1);
-        put(tenths / 10, 4);
-        put(tenths % 10, 4);
-    };
-    put(number, 4);
-    coordinate(x);
-    coordinate(y);
-    put(fallen ? 1 : 0, 1);
-    bits.resize(HearData::FIELD_PLAYER_RECORD_BITS, '0');
-    static const char DIGITS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string text;
-    for (std::size_t first = 0; first < bits.size(); first += 6) {
-        text += DIGITS[std::stoi(bits.substr(first, 6), nullptr, 2)];
-    }
-    return text;
-}
-
-HearData heard(bool fromSelf, const std::string& text) {
-    HearData data(TEAM, 12.3, fromSelf, 45.0, text);
+/// Player `number` describing itself at (-3.5, 2.5) in its team message, heard from another agent or from itself.
+HearData heard(int number, bool fallen = false, bool fromSelf = false) {
+    HearData data(TEAM, 12.3, fromSelf, 45.0,
+                  tests::TeamRadioRecord::fieldPlayer(number, -3.5, 2.5, fallen, 0.0, 0.0, false,
+                                                      tests::TeamRadioRecord::defaultRoles(), 0));
     data.decode(TEAM);
     return data;
-}
-
-void expectPose(const Pose2D& actual, const Pose2D& expected, double tolerance) {
-    EXPECT_NEAR(actual.rotation, expected.rotation, tolerance);
-    EXPECT_NEAR(actual.translation.x, expected.translation.x, tolerance);
-    EXPECT_NEAR(actual.translation.y, expected.translation.y, tolerance);
 }
 
 TEST(OtherPlayerModelTest, PlayerNeverSeenSitsIrrelevantAtTheAgent) {
@@ -77,7 +49,7 @@ TEST(OtherPlayerModelTest, PlayerNeverSeenSitsIrrelevantAtTheAgent) {
     EXPECT_EQ(player.getId(), 7);
     EXPECT_FALSE(player.isRelevant());
     EXPECT_EQ(player.getLocalPosition(), Pose2D());
-    expectPose(player.getPosition(), self, 1e-12);
+    expectNear(player.getPosition(), self, 1e-12);
 }
 
 TEST(OtherPlayerModelTest, SeenPlayerStaysRelevantForAHundredUnseenCycles) {
@@ -94,32 +66,6 @@ TEST(OtherPlayerModelTest, SeenPlayerStaysRelevantForAHundredUnseenCycles) {
 
     EXPECT_FALSE(model.getObject().isRelevant());
     EXPECT_EQ(model.getObject().getLocalPosition(), Pose2D());
-}
-
-TEST(OtherPlayerModelTest, ComposesTheFieldPositionWithTheAgentsPose) {
-    struct Case {
-        const char* description;
-        Pose2D self;
-        Pose2D field;
-    };
-    const Case cases[] = {
-        {"agent at the origin", Pose2D(), Pose2D(0.0, 3.0, 1.0)},
-        {"agent shifted", Pose2D(0.0, -5.0, 2.0), Pose2D(0.0, -2.0, 3.0)},
-        {"agent facing left", Pose2D(MathUtils::PI / 2, 1.0, 0.0), Pose2D(MathUtils::PI / 2, 0.0, 3.0)},
-        {"agent facing its own goal", Pose2D(-MathUtils::PI, 0.0, 0.0), Pose2D(-MathUtils::PI, -3.0, -1.0)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.description);
-        OtherPlayerModel model(5);
-        const perception::VisiblePlayer seen = playerAt({3.0, 1.0, 0.3});
-
-        model.update(0.0, &seen, STANDING_STILL, c.self);
-
-        // The heading's cosine and sine are single precision.
-        expectPose(model.getObject().getPosition(), c.field, 1e-5);
-        expectPose(model.getObject().getLocalPosition(), Pose2D(0.0, 3.0, 1.0), 1e-3);
-        EXPECT_TRUE(model.getObject().isRelevant());
-    }
 }
 
 TEST(OtherPlayerModelTest, MirroredAgentSeesAMirroredPlayer) {
@@ -172,16 +118,6 @@ TEST(OtherPlayerModelTest, FallenWhenThreeOrMoreSeenPartsLieFlat) {
     }
 }
 
-TEST(OtherPlayerModelTest, UnseenPlayerKeepsItsFallenFlag) {
-    OtherPlayerModel model(4);
-    const perception::VisiblePlayer lying = playerAt({2.0, 0.0, 0.0}, {0.1, 0.2, 0.3});
-    model.update(0.0, &lying, STANDING_STILL, Pose2D());
-
-    model.update(0.02, nullptr, STANDING_STILL, Pose2D());
-
-    EXPECT_TRUE(model.getObject().isFallen());
-}
-
 TEST(OtherPlayerModelTest, SightingWithoutAFinitePositionCountsAsUnseen) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     OtherPlayerModel model(6);
@@ -196,7 +132,7 @@ TEST(OtherPlayerModelTest, SightingWithoutAFinitePositionCountsAsUnseen) {
 
     EXPECT_EQ(model.getObject().getLocalPosition(), unseen.getObject().getLocalPosition());
     EXPECT_EQ(model.getObject().getPosition(), unseen.getObject().getPosition());
-    EXPECT_TRUE(model.getObject().isFallen());
+    EXPECT_TRUE(model.getObject().isFallen()); // as an unseen player keeps its flag
     EXPECT_TRUE(model.getObject().isRelevant());
 }
 
@@ -207,14 +143,10 @@ TEST(OtherPlayerModelTest, HeardTeammateDescribesItselfOnlyInAUsableMessage) {
         bool taken;
     };
     const Case cases[] = {
-        {"teammate 5 standing", heard(false, fieldPlayerMessage(5, -3.5, 2.5, false)), true},
-        {"goalkeeper", heard(false, fieldPlayerMessage(1, -14.0, 0.5, false)), true},
-        {"sender 11", heard(false, fieldPlayerMessage(11, 7.2, -1.0, false)), true},
-        {"sender 0", heard(false, fieldPlayerMessage(0, -3.5, 2.5, false)), false},
-        {"sender 12", heard(false, fieldPlayerMessage(12, -3.5, 2.5, false)), false},
-        {"own message", heard(true, fieldPlayerMessage(5, -3.5, 2.5, false)), false},
-        {"fallen sender", heard(false, fieldPlayerMessage(5, -3.5, 2.5, true)), false},
-        {"empty text", heard(false, ""), false},
+        {"teammate 5 standing", heard(5), true},  {"goalkeeper", heard(1), true},
+        {"sender 11", heard(11), true},           {"sender 0", heard(0), false},
+        {"sender 12", heard(12), false},          {"own message", heard(5, false, true), false},
+        {"fallen sender", heard(5, true), false}, {"empty text", HearData(TEAM, 12.3, false, 45.0, ""), false},
         {"never heard", HearData(), false},
     };
     for (const Case& c : cases) {
@@ -228,12 +160,12 @@ TEST(OtherPlayerModelTest, HeardTeammateDescribesItselfOnlyInAUsableMessage) {
         const OtherPlayer& player = model.getObject();
         EXPECT_EQ(player.isRelevant(), c.taken);
         if (c.taken) {
-            expectPose(player.getPosition(),
+            expectNear(player.getPosition(),
                        Pose2D(0.0, c.message.getHeardAgentXPosition(), c.message.getHeardAgentYPosition()), 0.0);
             EXPECT_EQ(player.getId(), c.message.getUniformNumber());
             EXPECT_FALSE(player.isFallen());
         } else {
-            expectPose(player.getPosition(), Pose2D(0.0, 1.0, 2.0), 0.0);
+            expectNear(player.getPosition(), Pose2D(0.0, 1.0, 2.0), 0.0);
             EXPECT_EQ(player.getId(), 0);
             EXPECT_TRUE(player.isFallen());
         }
@@ -268,7 +200,7 @@ TEST(OtherPlayerModelTest, CyclesAllocateNothing) {
     }
     OtherPlayerModel model(5);
     const perception::VisiblePlayer seen = playerAt({3.0, 1.0, 0.0}, STANDING_PARTS);
-    const HearData message = heard(false, fieldPlayerMessage(5, -3.5, 2.5, false));
+    const HearData message = heard(5);
     const OtherPlayer record(Pose2D(0.0, 1.0, 1.0), Pose2D());
     const Pose2D walking(0.01, 0.02, 0.0);
     const Pose2D self(0.5, -4.0, 3.0);

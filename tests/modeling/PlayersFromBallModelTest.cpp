@@ -1,11 +1,11 @@
 #include "modeling/PlayersFromBallModel.h"
 
-#include "tests/modeling/RecordingRoboviz.h"
 #include "tests/support/TeamRadioRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -181,25 +181,19 @@ TEST_F(PlayersFromBallModelTest, WithoutTeammatesTheAgentIsClosestAndSaysSo) {
     EXPECT_EQ(printed, NO_TEAMMATES_LINE + NO_TEAMMATES_LINE);
 }
 
-TEST_F(PlayersFromBallModelTest, TheAgreedNumberDecidesWhoIsClosest) {
-    add(teammates, 0.5, 3);
-    EXPECT_TRUE(modelFor(10).selfIsClosestToBall());
-    EXPECT_FALSE(modelFor(9).selfIsClosestToBall());
-    EXPECT_TRUE(modelFor(9).teammateIsClosestToBall());
-}
-
-TEST_F(PlayersFromBallModelTest, SecondClosestComparesWithTheSecondNearestTeammate) {
+TEST_F(PlayersFromBallModelTest, TheAgreedNumberDecidesWhoIsClosestAndSecondComparesWithTheSecondTeammate) {
     const struct {
         const char* what;
         int agent;
         std::vector<double> teammateDistances;
-        bool expected;
+        bool closest;
+        bool second;
     } cases[] = {
-        {"one teammate, which is the closest", 9, {0.5}, true},
-        {"second teammate farther than the agent", 9, {0.5, 3.0}, true},
-        {"second teammate as far as the agent", 9, {0.5, 2.0}, true},
-        {"second teammate nearer than the agent", 9, {0.5, 1.9}, false},
-        {"the agreed closest is never second", 10, {0.5, 3.0}, false},
+        {"one teammate, which is the closest", 9, {0.5}, false, true},
+        {"second teammate farther than the agent", 9, {0.5, 3.0}, false, true},
+        {"second teammate as far as the agent", 9, {0.5, 2.0}, false, true},
+        {"second teammate nearer than the agent", 9, {0.5, 1.9}, false, false},
+        {"the agreed closest is never second", 10, {0.5, 3.0}, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -211,7 +205,9 @@ TEST_F(PlayersFromBallModelTest, SecondClosestComparesWithTheSecondNearestTeamma
         PlayersFromBallModel& m = modelFor(c.agent); // the agreed closest is 10
         update(Pose2D(0, -2, 0), Pose2D(0, 0, 0));
 
-        EXPECT_EQ(m.selfIsSecondClosestToBall(), c.expected);
+        EXPECT_EQ(m.selfIsClosestToBall(), c.closest);
+        EXPECT_EQ(m.teammateIsClosestToBall(), !c.closest);
+        EXPECT_EQ(m.selfIsSecondClosestToBall(), c.second);
     }
 }
 
@@ -242,21 +238,6 @@ TEST_F(PlayersFromBallModelTest, WithoutOpponentsTheClosestIsAPlaceholderFarOffT
     EXPECT_EQ(placeholder->getPosition(), Pose2D(0, 100, 100));
     EXPECT_FALSE(placeholder->isRelevant());
     EXPECT_EQ(m.getOpponentClosestFromBall(), placeholder);
-}
-
-TEST_F(PlayersFromBallModelTest, TheClosestAgentIsAnnotatedAndTheAnnotationGoesOtherwise) {
-    add(teammates, 0.5, 3);
-    const RecordingRoboviz::Installed drawing;
-
-    PlayersFromBallModel& closest = modelFor(10);
-    update(Pose2D(0, 2, 3), {});
-    closest.selfIsClosestToBall();
-    PlayersFromBallModel& notClosest = modelFor(9);
-    notClosest.selfIsClosestToBall();
-
-    EXPECT_EQ(drawing.calls(),
-              std::vector<std::string>({"annotation Closest modeling/isClosestToBall 2 3 1.2 8",
-                                        "swap modeling/isClosestToBall", "swap modeling/isClosestToBall"}));
 }
 
 } // namespace

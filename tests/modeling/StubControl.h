@@ -7,18 +7,21 @@
 
 namespace modeling {
 
-/// Motion control as modeling sees it: a walk odometry the test chooses,
-/// counted each time it is read.
+/// Motion control as modeling sees it: a walk odometry the test chooses, and a
+/// count of every call, so that a test can tell when modeling reached into it.
 class StubControl : public control::Control {
 public:
     control::walking::OdometryDistribution getWalkOdometry() override {
-        ++odometryReads;
+        ++calls;
         return odometry;
     }
-    representations::NaoJoints& getJointsCommands() override { return joints; }
+    representations::NaoJoints& getJointsCommands() override {
+        ++calls;
+        return joints;
+    }
 
     control::walking::OdometryDistribution odometry;
-    int odometryReads = 0;
+    int calls = 0;
 
 private:
     representations::NaoJoints joints;

@@ -56,8 +56,6 @@ public:
         world.ourPlaySide = side;
         world.fieldDescription.update(side);
     }
-    /// The cycle's global time (s), which the cycle hands to the sub-models.
-    static void setTime(WorldModel& world, double time) { world.time = time; }
     /// The agent's fall state of the cycle, which the closest-to-ball reasoning weighs.
     static void setFallen(WorldModel& world, bool fallen) { world.fallen = fallen; }
 
@@ -68,7 +66,6 @@ public:
     // What a cycle left inside the model, for the tests of the cycle itself.
     static double time(const WorldModel& world) { return world.time; }
     static bool fallen(const WorldModel& world) { return world.fallen; }
-    static const representations::HearData& hearData(const WorldModel& world) { return world.hearData; }
     static const perception::VisibleBall* visibleBall(const WorldModel& world) { return world.visibleBall; }
     static const std::vector<perception::VisiblePlayer*>& visiblePlayers(const WorldModel& world) {
         return world.visiblePlayers;
@@ -79,11 +76,6 @@ public:
     static bool opponentHeard(const WorldModel& world, int number) { return world.opponentHeard[index(number)]; }
     static int teammateCyclesNotSeen(const WorldModel& world, int number) {
         return world.teammateCyclesNotSeen[index(number)];
-    }
-    static const BallModel& ballModel(const WorldModel& world) { return world.ballModel; }
-    static const PositioningModel& positioningModel(const WorldModel& world) { return world.positioningModel; }
-    static representations::OtherPlayer& heardTeammate(WorldModel& world, int number) {
-        return world.heardTeammateModels[index(number)].getObject();
     }
 
 private:

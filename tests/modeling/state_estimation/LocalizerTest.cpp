@@ -29,6 +29,14 @@ constexpr int N = 300;
 const std::vector<std::pair<Vector2d, Vector2d>> SOME_LINES = {
     {{-15, -6}, {-15, 6}}, {{-13.2, 3}, {-13.2, -3}}, {{0, -8}, {0, 8}}, {{-12, 10}, {-2, 10}}};
 
+/// Advances the engine as n draws of a normal distribution do.
+void drawNormals(boost::random::mt19937& engine, int n) {
+    boost::random::normal_distribution<double> normal;
+    for (int draw = 0; draw < n; ++draw) {
+        normal(engine);
+    }
+}
+
 class LocalizerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -76,15 +84,12 @@ TEST_F(LocalizerTest, ACycleWithoutObservationsOnlyMovesTheParticles) {
     OdometryDistribution odometry;
     odometry.mean = Pose2D(0.01, 0.02, 0);
     odometry.sigmaX = odometry.sigmaY = odometry.sigmaRotation = 0.01;
-    boost::random::mt19937 expectedEngine = MathUtils::generator;
-    boost::random::normal_distribution<double> standard;
-    for (int draw = 0; draw < 3 * N; ++draw) {
-        standard(expectedEngine);
-    }
+    boost::random::mt19937 expected = MathUtils::generator;
+    drawNormals(expected, 3 * N);
 
     see(VisibleWorld(), odometry);
 
-    EXPECT_EQ(MathUtils::generator, expectedEngine);
+    EXPECT_EQ(MathUtils::generator, expected);
     EXPECT_EQ(localizer.getWSlow(), -1.0);
     EXPECT_EQ(localizer.getWFast(), -1.0);
     for (const Particle& particle : localizer.getParticles()) {
@@ -96,21 +101,14 @@ TEST_F(LocalizerTest, ACycleWithoutObservationsOnlyMovesTheParticles) {
 TEST_F(LocalizerTest, DrawsTheOdometryNoiseThenTheResamplingOffsetThenTheResets) {
     localizer.reset(truth, Pose2D(0.001, 0.001, 0.001));
     VisibleWorld world;
-    for (const representations::GoalPostType::GOAL_POST_TYPE post :
-         {representations::GoalPostType::G1L, representations::GoalPostType::G2L}) {
-        const Vector3d& known = field.getGoalPostKnownPosition(post);
-        const Vector2d seen = toRobotFrame(truth, {known.x, known.y});
-        world.addGoalPost(post == representations::GoalPostType::G1L ? "G1L" : "G2L", {seen.x, seen.y, 0.0});
-    }
+    world.seeGoalPost(truth, field, representations::GoalPostType::G1L);
+    world.seeGoalPost(truth, field, representations::GoalPostType::G2L);
     OdometryDistribution odometry;
     odometry.sigmaX = odometry.sigmaY = odometry.sigmaRotation = 0.01;
 
     boost::random::mt19937 expected = MathUtils::generator;
-    boost::random::normal_distribution<double> normal;
     boost::random::uniform_real_distribution<double> uniform(0.0, 1.0);
-    for (int draw = 0; draw < 3 * N; ++draw) {
-        normal(expected);
-    }
+    drawNormals(expected, 3 * N);
     uniform(expected);
     // The first cycle with a likely total resets with the floor probability;
     // each reset from two landmarks draws distance and bearing noise for both.
@@ -118,9 +116,7 @@ TEST_F(LocalizerTest, DrawsTheOdometryNoiseThenTheResamplingOffsetThenTheResets)
     for (int particle = 0; particle < N; ++particle) {
         if (Localizer::MIN_RESET_PROBABILITY > uniform(expected)) {
             ++resets;
-            for (int draw = 0; draw < 4; ++draw) {
-                normal(expected);
-            }
+            drawNormals(expected, 4);
         }
     }
 

@@ -44,18 +44,18 @@ inline LandmarkObservation observe(const Pose2D& pose, const Vector2d& known) {
     return observation;
 }
 
+inline Vector2d planar(const Vector3d& point) { return {point.x, point.y}; }
+
 inline LandmarkObservation observeFlag(const Pose2D& pose, const FieldDescription& field,
                                        representations::FlagType::FLAG_TYPE flag) {
-    const Vector3d& known = field.getFlagKnownPosition(flag);
-    LandmarkObservation observation = observe(pose, {known.x, known.y});
+    LandmarkObservation observation = observe(pose, planar(field.getFlagKnownPosition(flag)));
     observation.flagType = flag;
     return observation;
 }
 
 inline LandmarkObservation observeGoalPost(const Pose2D& pose, const FieldDescription& field,
                                            representations::GoalPostType::GOAL_POST_TYPE post) {
-    const Vector3d& known = field.getGoalPostKnownPosition(post);
-    LandmarkObservation observation = observe(pose, {known.x, known.y});
+    LandmarkObservation observation = observe(pose, planar(field.getGoalPostKnownPosition(post)));
     observation.goalPostType = post;
     return observation;
 }
@@ -80,6 +80,13 @@ public:
         lineObjects.push_back(std::make_unique<perception::VisibleLine>(group("L", {start, end})));
         lines.push_back(lineObjects.back().get());
     }
+    /// A goal post as a robot at pose sees it, on the ground.
+    void seeGoalPost(const Pose2D& pose, const FieldDescription& field,
+                     representations::GoalPostType::GOAL_POST_TYPE post) {
+        static const char* const NAMES[] = {"G1L", "G2L", "G1R", "G2R"};
+        const Vector2d seen = toRobotFrame(pose, planar(field.getGoalPostKnownPosition(post)));
+        addGoalPost(NAMES[post], {seen.x, seen.y, 0.0});
+    }
     /// Every flag and goal post and the given field line stretches, seen from pose.
     void seeEverything(const Pose2D& pose, const FieldDescription& field,
                        const std::vector<std::pair<Vector2d, Vector2d>>& fieldStretches) {
@@ -87,15 +94,11 @@ public:
         using representations::GoalPostType;
         for (int flag = FlagType::F1L; flag <= FlagType::F2R; ++flag) {
             const auto type = static_cast<FlagType::FLAG_TYPE>(flag);
-            const Vector3d& known = field.getFlagKnownPosition(type);
-            const Vector2d seen = toRobotFrame(pose, {known.x, known.y});
+            const Vector2d seen = toRobotFrame(pose, planar(field.getFlagKnownPosition(type)));
             addFlag(type, {seen.x, seen.y, 0.0});
         }
-        const char* postNames[] = {"G1L", "G2L", "G1R", "G2R"};
         for (int post = GoalPostType::G1L; post <= GoalPostType::G2R; ++post) {
-            const Vector3d& known = field.getGoalPostKnownPosition(static_cast<GoalPostType::GOAL_POST_TYPE>(post));
-            const Vector2d seen = toRobotFrame(pose, {known.x, known.y});
-            addGoalPost(postNames[post], {seen.x, seen.y, 0.0});
+            seeGoalPost(pose, field, static_cast<GoalPostType::GOAL_POST_TYPE>(post));
         }
         for (const auto& stretch : fieldStretches) {
             const Vector2d a = toRobotFrame(pose, stretch.first);
