@@ -14,6 +14,13 @@ fi
 
 "$root/scripts/setup.sh"
 
+# The real-server tests find the league's server through RCSSSERVER3D and skip
+# without it.
+if [ -z "${RCSSSERVER3D:-}" ]; then
+    RCSSSERVER3D="$("$root/scripts/realserver.sh")"
+    export RCSSSERVER3D
+fi
+
 echo "== plain build"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j "$jobs"
