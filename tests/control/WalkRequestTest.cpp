@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace control {
@@ -32,16 +33,26 @@ TEST(WalkRequestTest, AGivenModeIsKept) {
     EXPECT_EQ(request.getMovementType(), MovementRequestType::WALK);
 }
 
-TEST(WalkRequestTest, ANaNVelocityIsReportedButKept) {
+TEST(WalkRequestTest, ANaNVelocityIsReportedPartByPartButKept) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    testing::internal::CaptureStdout();
-    const WalkRequest request(Pose2D(nan, 0.3, 0.0));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "(DebbugingUtils) Rotation is nan\nnan");
-    EXPECT_TRUE(std::isnan(request.getVelocity().rotation));
-
-    testing::internal::CaptureStdout();
-    const WalkRequest finite(Pose2D(0.0, 0.3, 0.0), WalkMode::NORMAL);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const struct {
+        Pose2D velocity;
+        const char* output;
+    } cases[] = {
+        {Pose2D(nan, 0.3, 0.0), "(DebbugingUtils) Rotation is nan\nnan"},
+        {Pose2D(0.1, nan, nan), "(DebbugingUtils) translation.x is nan\n(DebbugingUtils) translation.y is nan\nnan"},
+        {Pose2D(0.0, 0.3, 0.0), ""},
+    };
+    for (const auto& testCase : cases) {
+        testing::internal::CaptureStdout();
+        const WalkRequest withMode(testCase.velocity, WalkMode::NORMAL);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), testCase.output);
+        testing::internal::CaptureStdout();
+        const WalkRequest withoutMode(testCase.velocity);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), testCase.output);
+        EXPECT_EQ(std::isnan(withoutMode.getVelocity().translation.y), std::isnan(testCase.velocity.translation.y));
+        EXPECT_EQ(std::isnan(withMode.getVelocity().rotation), std::isnan(testCase.velocity.rotation));
+    }
 }
 
 } // namespace
