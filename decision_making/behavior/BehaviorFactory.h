@@ -2,6 +2,7 @@
 #define DECISION_MAKING_BEHAVIOR_BEHAVIORFACTORY_H
 
 #include "decision_making/behavior/BeamBehavior.h"
+#include "decision_making/behavior/FocusBall.h"
 #include "decision_making/behavior/Say.h"
 
 namespace decision_making {
@@ -20,11 +21,13 @@ public:
     BehaviorFactory& operator=(const BehaviorFactory&) = delete;
     virtual ~BehaviorFactory() = default;
 
+    FocusBall* getFocusBall() { return &focusBall; }
     Say* getSay() { return &say; }
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
 
 private:
     // Built in this order, destroyed in reverse.
+    FocusBall focusBall{this};
     Say say{this};
     BeamBehavior beamBehavior{this};
 };
