@@ -2,8 +2,12 @@
 #define DECISION_MAKING_BEHAVIOR_BEHAVIORFACTORY_H
 
 #include "decision_making/behavior/BeamBehavior.h"
+#include "decision_making/behavior/BeforeKickOffSetPlay.h"
 #include "decision_making/behavior/FocusBall.h"
+#include "decision_making/behavior/OpponentGoalSetPlay.h"
+#include "decision_making/behavior/OwnGoalSetPlay.h"
 #include "decision_making/behavior/Say.h"
+#include "decision_making/behavior/SetPlay.h"
 
 namespace decision_making {
 namespace behavior {
@@ -24,12 +28,20 @@ public:
     FocusBall* getFocusBall() { return &focusBall; }
     Say* getSay() { return &say; }
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
+    SetPlay* getSetPlay() { return &setPlay; }
+    BeforeKickOffSetPlay* getBeforeKickOffSetPlay() { return &beforeKickOffSetPlay; }
+    OpponentGoalSetPlay* getOpponentGoalSetPlay() { return &opponentGoalSetPlay; }
+    OwnGoalSetPlay* getOwnGoalSetPlay() { return &ownGoalSetPlay; }
 
 private:
     // Built in this order, destroyed in reverse.
     FocusBall focusBall{this};
     Say say{this};
     BeamBehavior beamBehavior{this};
+    SetPlay setPlay{this};
+    BeforeKickOffSetPlay beforeKickOffSetPlay{this};
+    OpponentGoalSetPlay opponentGoalSetPlay{this};
+    OwnGoalSetPlay ownGoalSetPlay{this};
 };
 
 } // namespace behavior

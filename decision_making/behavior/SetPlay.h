@@ -1,0 +1,45 @@
+#ifndef DECISION_MAKING_BEHAVIOR_SETPLAY_H
+#define DECISION_MAKING_BEHAVIOR_SETPLAY_H
+
+#include "decision_making/behavior/Behavior.h"
+#include "marlowinds_lib/math/Pose2D.h"
+
+#include <memory>
+
+namespace decision_making {
+namespace behavior {
+
+/// A field player's play in every play mode but play on and the pass modes:
+/// beaming before kick-off and after goals, taking formation positions,
+/// standing as a barrier between the ball and the own goal at the opponents'
+/// set pieces, and kicking or receiving at the own. The dispatcher hands each
+/// mode to the sub-play that serves it; the sub-plays derive from it for the
+/// walks they share.
+class SetPlay : public Behavior {
+public:
+    /// How far (m) the barrier stands from the ball towards the own goal.
+    static constexpr double BARRIER_DISTANCE = 2.3;
+    /// How far (m) the receiver stands from the ball towards their goal.
+    static constexpr double RECEIVER_DISTANCE = 2.0;
+
+    SetPlay() = default;
+    explicit SetPlay(BehaviorFactory* factory) : Behavior(factory) {}
+
+    /// The last beam pose a beaming sub-play left; empty until the first.
+    std::shared_ptr<marlowinds_lib::math::Pose2D> getBeamRequest() const { return beamPose; }
+
+    /// BARRIER_DISTANCE from the ball towards the own goal's centre, facing the
+    /// ball; the ball's pose when it lies on that centre.
+    marlowinds_lib::math::Pose2D calculateBarrierPositioning(modeling::Modeling& modeling);
+    /// RECEIVER_DISTANCE from the ball towards their goal's centre, facing the
+    /// ball; the ball's pose when it lies on that centre.
+    marlowinds_lib::math::Pose2D calculateReceiverPositioning(modeling::Modeling& modeling);
+
+protected:
+    std::shared_ptr<marlowinds_lib::math::Pose2D> beamPose;
+};
+
+} // namespace behavior
+} // namespace decision_making
+
+#endif
