@@ -4,6 +4,7 @@
 #include "decision_making/behavior/BeamBehavior.h"
 #include "decision_making/behavior/BeforeKickOffSetPlay.h"
 #include "decision_making/behavior/FocusBall.h"
+#include "decision_making/behavior/GoalieBehavior.h"
 #include "decision_making/behavior/OpponentGoalSetPlay.h"
 #include "decision_making/behavior/OwnGoalSetPlay.h"
 #include "decision_making/behavior/Say.h"
@@ -25,6 +26,7 @@ public:
     BehaviorFactory& operator=(const BehaviorFactory&) = delete;
     virtual ~BehaviorFactory() = default;
 
+    GoalieBehavior* getGoalieBehavior() { return &goalieBehavior; }
     FocusBall* getFocusBall() { return &focusBall; }
     Say* getSay() { return &say; }
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
@@ -35,6 +37,7 @@ public:
 
 private:
     // Built in this order, destroyed in reverse.
+    GoalieBehavior goalieBehavior{this};
     FocusBall focusBall{this};
     Say say{this};
     BeamBehavior beamBehavior{this};

@@ -1,0 +1,165 @@
+#include "decision_making/behavior/GoalieBehavior.h"
+
+#include "tests/decision_making/HandBuiltModeling.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace decision_making {
+namespace behavior {
+namespace {
+
+using marlowinds_lib::math::Pose2D;
+using modeling::PlayMode;
+using testing::HandBuiltModeling;
+using Access = HandBuiltModeling::Access;
+using State = GoalieBehavior::State;
+
+/// Starts the goalkeeper in any state, also in those no transition enters.
+class StartedGoalie : public GoalieBehavior {
+public:
+    explicit StartedGoalie(int start) { state = start; }
+};
+
+class GoalieBehaviorTest : public ::testing::Test {
+protected:
+    GoalieBehaviorTest() : models(1) {
+        Access::setPlaySide(models.world(), representations::PlaySide::LEFT);
+        Access::setPlayMode(models.world(), PlayMode::PLAY_ON);
+        models.perceive(0.0);
+    }
+
+    /// The goalkeeper, a ball with its velocity, and no other player unless added afterwards.
+    void arrange(const Pose2D& self, const Pose2D& ball, const Pose2D& ballVelocity = Pose2D()) {
+        Access::setSelfPose(models.world(), self);
+        Access::setBall(models.world(), ball);
+        models.world().getBall().setVelocity(ballVelocity);
+        Access::refreshPlayerLists(models.world());
+    }
+
+    /// A shot at 4.5 m/s along y = 0, 5 m from the own goal, passing the goalkeeper at y = 1.
+    void arrangeShotBeside(double goalkeeperY = 1.0) {
+        arrange({0.0, -14.7, goalkeeperY}, {0.0, -10.0, 0.0}, {0.0, -4.5, 0.0});
+    }
+
+    /// A resting ball 0.4 m ahead, with the nearest opponent far from the goal for enough cycles.
+    void arrangeLongKick(GoalieBehavior& goalie, double ballX = -10.0) {
+        arrange({0.0, ballX - 0.4, 0.0}, {0.0, ballX, 0.0});
+        for (int cycle = 1; cycle < GoalieBehavior::FAR_OPPONENT_CYCLES; ++cycle) {
+            goalie.calculateParameters(models.modeling);
+        }
+    }
+
+    HandBuiltModeling models;
+};
+
+TEST_F(GoalieBehaviorTest, EveryStateMovesOnByItsOwnChecksInTheirOrder) {
+    const int starts[] = {0, 1, 2, 3, 4, 5, 6, 7, -1};
+    const struct {
+        const char* situation;
+        std::function<void(GoalieBehavior&)> arrangeFor;
+        int next[std::size(starts)]; // by start state
+    } table[] = {
+        {"nothing",
+         [&](GoalieBehavior&) {
+             arrange({0.0, -14.7, 0.0}, {0.0, 0.0, 0.0});
+         },
+         {5, 5, 5, 5, 5, 5, 5, 5, 5}},
+        {"shot beside", [&](GoalieBehavior&) { arrangeShotBeside(); }, {0, 0, 5, 5, 0, 0, 5, 5, 5}},
+        {"ball at the goal",
+         [&](GoalieBehavior&) {
+             arrange({0.0, -14.7, 0.0}, {0.0, -13.5, 0.5});
+         },
+         {4, 4, 5, 4, 4, 4, 5, 5, 5}},
+        {"long kick", [&](GoalieBehavior& goalie) { arrangeLongKick(goalie); }, {5, 5, 5, 3, 3, 3, 5, 5, 5}},
+        {"long kick at the goal",
+         [&](GoalieBehavior& goalie) { arrangeLongKick(goalie, -13.5); },
+         {4, 4, 5, 3, 3, 3, 5, 5, 5}},
+    };
+    for (const auto& row : table) {
+        for (std::size_t i = 0; i < std::size(starts); ++i) {
+            StartedGoalie goalie(starts[i]);
+            row.arrangeFor(goalie);
+
+            Access::setPlayMode(models.world(), PlayMode::PLAY_ON);
+            goalie.changeStates(models.modeling);
+            EXPECT_EQ(goalie.getState(), row.next[i]) << row.situation << ", from " << starts[i];
+
+            // The own goal kick overrides every transition.
+            Access::setPlayMode(models.world(), PlayMode::OWN_GOAL_KICK);
+            goalie.changeStates(models.modeling);
+            EXPECT_EQ(goalie.getState(), State::OWN_GOAL_KICK) << row.situation << ", from " << starts[i];
+        }
+    }
+}
+
+TEST_F(GoalieBehaviorTest, DivesOnlyAloneAndAtAShotThatWouldPassBeside) {
+    GoalieBehavior goalie;
+    EXPECT_EQ(goalie.getState(), State::GUARD);
+    arrangeShotBeside(1.0);
+    goalie.changeStates(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::DIVE) << "the first cycle runs every check";
+
+    arrangeShotBeside(0.0);
+    goalie.calculateParameters(models.modeling);
+    EXPECT_FALSE(goalie.evaluateDive(models.modeling)) << "the shot hits the goalkeeper";
+
+    arrangeShotBeside(1.0);
+    Access::setTeammate(models.world(), 4, {0.0, -5.0, 3.0});
+    Access::refreshPlayerLists(models.world());
+    goalie.changeStates(models.modeling);
+    EXPECT_NE(goalie.getState(), State::DIVE) << "a teammate is listed";
+}
+
+TEST_F(GoalieBehaviorTest, KicksLongOnlyAfterTheOpponentStayedFarForFiftyCycles) {
+    GoalieBehavior goalie;
+    Access::setOpponent(models.world(), 9, {0.0, -7.0, 0.0}); // 8 m from the goal, 3 m from the ball
+    arrangeLongKick(goalie);
+    EXPECT_FALSE(goalie.evaluateLongKick(models.modeling)) << "49 cycles";
+    goalie.calculateParameters(models.modeling);
+    EXPECT_TRUE(goalie.evaluateLongKick(models.modeling)) << "50 cycles";
+
+    Access::setOpponent(models.world(), 9, {0.0, -11.0, 0.0}); // 4 m from the goal
+    Access::refreshPlayerLists(models.world());
+    goalie.calculateParameters(models.modeling);
+    EXPECT_FALSE(goalie.evaluateLongKick(models.modeling)) << "the count restarts";
+}
+
+TEST_F(GoalieBehaviorTest, GoesToABallNearTheGoalUnlessLyingOnItsSide) {
+    GoalieBehavior goalie;
+    arrange({0.0, -14.7, 0.0}, {0.0, -13.1, 0.0}); // 1.9 m from the goal's centre
+    goalie.changeStates(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::GO_TO_BALL);
+
+    for (int cycle = 1; !models.modeling.getAgentModel().hasFallenSide(); ++cycle) {
+        ASSERT_LT(cycle, 50);
+        models.perceiveLyingOnSide(cycle * 0.02);
+    }
+    goalie.changeStates(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::GUARD);
+}
+
+TEST_F(GoalieBehaviorTest, GuardsOnTheGoalsSideOfTheBall) {
+    const struct {
+        Pose2D ball;
+        double y;
+    } table[] = {
+        {{0.0, -10.0, 5.0}, 1.05 * 5.0 / std::sqrt(50.0)},
+        {{0.0, 0.0, -3.0}, 1.05 * -3.0 / std::sqrt(234.0)},
+        {{0.0, -15.0, 0.0}, 0.0}, // a ball on the goal's centre gives no side
+    };
+    GoalieBehavior goalie;
+    for (const auto& row : table) {
+        arrange({0.0, -14.0, 0.0}, row.ball);
+        const Pose2D guard = goalie.calculatePosition(models.modeling);
+        EXPECT_EQ(guard.rotation, 0.0);
+        EXPECT_NEAR(guard.translation.x, -14.7, 1e-12);
+        EXPECT_NEAR(guard.translation.y, row.y, 1e-12);
+    }
+}
+
+} // namespace
+} // namespace behavior
+} // namespace decision_making
