@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace decision_making {
 namespace behavior {
@@ -40,15 +41,16 @@ protected:
     }
 
     /// A shot at 4.5 m/s along y = 0, 5 m from the own goal, passing the goalkeeper at y = 1.
-    void arrangeShotBeside(double goalkeeperY = 1.0) {
+    void arrangeShot(double goalkeeperY = 1.0) {
         arrange({0.0, -14.7, goalkeeperY}, {0.0, -10.0, 0.0}, {0.0, -4.5, 0.0});
     }
 
-    /// A resting ball 0.4 m ahead, with the nearest opponent far from the goal for enough cycles.
-    void arrangeLongKick(GoalieBehavior& goalie, double ballX = -10.0) {
+    /// A resting ball 0.4 m ahead, the nearest opponent having stayed far from the goal for the cycles.
+    void arrangeLongKick(GoalieBehavior& goalie, double ballX = -10.0,
+                         int cycles = GoalieBehavior::FAR_OPPONENT_CYCLES) {
         arrange({0.0, ballX - 0.4, 0.0}, {0.0, ballX, 0.0});
-        for (int cycle = 1; cycle < GoalieBehavior::FAR_OPPONENT_CYCLES; ++cycle) {
-            goalie.calculateParameters(models.modeling);
+        for (int cycle = 1; cycle < cycles; ++cycle) {
+            goalie.calculateParameters(models.modeling); // the transition counts the last one
         }
     }
 
@@ -57,24 +59,44 @@ protected:
 
 TEST_F(GoalieBehaviorTest, EveryStateMovesOnByItsOwnChecksInTheirOrder) {
     const int starts[] = {0, 1, 2, 3, 4, 5, 6, 7, -1};
+    const std::vector<int> guardFromAll(std::size(starts), State::GUARD);
+    using Arrangement = std::function<void(GoalieBehavior&)>;
     const struct {
         const char* situation;
-        std::function<void(GoalieBehavior&)> arrangeFor;
-        int next[std::size(starts)]; // by start state
+        Arrangement arrangeFor;
+        std::vector<int> next; // by start state
     } table[] = {
-        {"nothing",
+        {"ball far",
          [&](GoalieBehavior&) {
              arrange({0.0, -14.7, 0.0}, {0.0, 0.0, 0.0});
          },
-         {5, 5, 5, 5, 5, 5, 5, 5, 5}},
-        {"shot beside", [&](GoalieBehavior&) { arrangeShotBeside(); }, {0, 0, 5, 5, 0, 0, 5, 5, 5}},
-        {"ball at the goal",
+         guardFromAll},
+        {"shot beside", [&](GoalieBehavior&) { arrangeShot(); }, {0, 0, 5, 5, 0, 0, 5, 5, 5}},
+        {"shot at the goalkeeper", [&](GoalieBehavior&) { arrangeShot(0.0); }, guardFromAll},
+        {"shot beside with a teammate listed",
+         [&](GoalieBehavior&) {
+             Access::setTeammate(models.world(), 4, {0.0, -5.0, 3.0});
+             arrangeShot();
+             Access::forgetTeammate(models.world(), 4);
+         },
+         guardFromAll},
+        {"ball 1.6 m from the goal",
          [&](GoalieBehavior&) {
              arrange({0.0, -14.7, 0.0}, {0.0, -13.5, 0.5});
          },
          {4, 4, 5, 4, 4, 4, 5, 5, 5}},
         {"long kick", [&](GoalieBehavior& goalie) { arrangeLongKick(goalie); }, {5, 5, 5, 3, 3, 3, 5, 5, 5}},
-        {"long kick at the goal",
+        {"long kick after 49 cycles", [&](GoalieBehavior& goalie) { arrangeLongKick(goalie, -10.0, 49); },
+         guardFromAll},
+        {"long kick with an opponent near the goal",
+         [&](GoalieBehavior& goalie) {
+             arrangeLongKick(goalie);
+             Access::setOpponent(models.world(), 9, {0.0, -11.0, 0.0}); // 4 m from the goal
+             Access::refreshPlayerLists(models.world());
+             Access::forgetOpponent(models.world(), 9);
+         },
+         guardFromAll},
+        {"long kick 1.5 m from the goal",
          [&](GoalieBehavior& goalie) { arrangeLongKick(goalie, -13.5); },
          {4, 4, 5, 3, 3, 3, 5, 5, 5}},
     };
@@ -95,36 +117,12 @@ TEST_F(GoalieBehaviorTest, EveryStateMovesOnByItsOwnChecksInTheirOrder) {
     }
 }
 
-TEST_F(GoalieBehaviorTest, DivesOnlyAloneAndAtAShotThatWouldPassBeside) {
+TEST_F(GoalieBehaviorTest, StartsGuardingSoThatTheFirstCycleRunsEveryCheck) {
     GoalieBehavior goalie;
     EXPECT_EQ(goalie.getState(), State::GUARD);
-    arrangeShotBeside(1.0);
+    arrangeShot();
     goalie.changeStates(models.modeling);
-    EXPECT_EQ(goalie.getState(), State::DIVE) << "the first cycle runs every check";
-
-    arrangeShotBeside(0.0);
-    goalie.calculateParameters(models.modeling);
-    EXPECT_FALSE(goalie.evaluateDive(models.modeling)) << "the shot hits the goalkeeper";
-
-    arrangeShotBeside(1.0);
-    Access::setTeammate(models.world(), 4, {0.0, -5.0, 3.0});
-    Access::refreshPlayerLists(models.world());
-    goalie.changeStates(models.modeling);
-    EXPECT_NE(goalie.getState(), State::DIVE) << "a teammate is listed";
-}
-
-TEST_F(GoalieBehaviorTest, KicksLongOnlyAfterTheOpponentStayedFarForFiftyCycles) {
-    GoalieBehavior goalie;
-    Access::setOpponent(models.world(), 9, {0.0, -7.0, 0.0}); // 8 m from the goal, 3 m from the ball
-    arrangeLongKick(goalie);
-    EXPECT_FALSE(goalie.evaluateLongKick(models.modeling)) << "49 cycles";
-    goalie.calculateParameters(models.modeling);
-    EXPECT_TRUE(goalie.evaluateLongKick(models.modeling)) << "50 cycles";
-
-    Access::setOpponent(models.world(), 9, {0.0, -11.0, 0.0}); // 4 m from the goal
-    Access::refreshPlayerLists(models.world());
-    goalie.calculateParameters(models.modeling);
-    EXPECT_FALSE(goalie.evaluateLongKick(models.modeling)) << "the count restarts";
+    EXPECT_EQ(goalie.getState(), State::DIVE);
 }
 
 TEST_F(GoalieBehaviorTest, GoesToABallNearTheGoalUnlessLyingOnItsSide) {
