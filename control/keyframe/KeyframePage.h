@@ -33,10 +33,10 @@ public:
     virtual const representations::NaoJoints& getDesiredJoints(const representations::NaoJoints& current, double time,
                                                                bool inverted) = 0;
 
+protected:
     /// Throws std::invalid_argument unless the rate is a positive number; `what` names it in the message.
     static void checkSpeedRate(double speedRate, const std::string& what);
 
-protected:
     representations::NaoJoints desiredJoints;
 
 private:

@@ -18,7 +18,7 @@ void KeyframePageManager::setParameter(Node& keyframe) {
 
     KeyframePageLoader::Pages loaded;
     std::vector<PendingComplexPage> complexPages;
-    // A branch without children may not be asked for them.
+    // A leaf has no children to ask for.
     if (keyframe.hasChild()) {
         for (auto& [path, leaf] : keyframe.getChildren()) {
             const auto& content = leaf->getContent();

@@ -108,15 +108,6 @@ TEST(KeyframePageManagerTest, AFileThatIsNoSoundPageIsRejectedByPathAndNothingIs
     }
 }
 
-TEST(KeyframePageManagerTest, ComplexPagesThatContainEachOtherAreRejected) {
-    KeyframePageManager manager;
-    EXPECT_THROW(manager.setParameter(*files({{"k/a.json", complexPage("a", R"({"name": "b"})")},
-                                              {"k/b.json", complexPage("b", R"({"name": "a"})")}})),
-                 std::invalid_argument);
-    manager.setParameter(*files({})); // an empty folder
-    EXPECT_TRUE(manager.findMissingPages({"a"}) == std::vector<std::string>{"a"});
-}
-
 } // namespace
 } // namespace manager
 } // namespace keyframe
