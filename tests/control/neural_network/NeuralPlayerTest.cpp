@@ -65,6 +65,11 @@ TEST_F(NeuralPlayerTest, EveryMotionLoadsItsGraphAfresh) {
     EXPECT_NEAR(player.getDesiredJoints({0.0}).getValue(NaoJoints::NECK_YAW), -0.25, 1e-7);
     EXPECT_TRUE(player.hasStarted());
     EXPECT_FALSE(player.hasEnded());
+
+    // A pass without features reads the time as 0, as the network does.
+    player.forwardPass({0.5});
+    EXPECT_NEAR(player.getDesiredJoints({}).getValue(NaoJoints::NECK_YAW), -0.25, 1e-7);
+    EXPECT_TRUE(player.hasStarted());
 }
 
 TEST_F(NeuralPlayerTest, AMotionWithoutAGraphEndsAtOnce) {
