@@ -1,6 +1,7 @@
 #include "utils/neural_network/NeuralNetwork.h"
 
 #include "representations/MarlowindsConstants.h"
+#include "utils/neural_network/Session.h"
 
 #include <algorithm>
 #include <fstream>
@@ -20,6 +21,12 @@ std::string joinPath(const std::string& directory, const std::string& path) {
 }
 
 } // namespace
+
+// Out of line, where the session is a complete type.
+NeuralNetwork::NeuralNetwork() = default;
+NeuralNetwork::NeuralNetwork(NeuralNetwork&&) noexcept = default;
+NeuralNetwork& NeuralNetwork::operator=(NeuralNetwork&&) noexcept = default;
+NeuralNetwork::~NeuralNetwork() = default;
 
 NeuralNetwork::NeuralNetwork(int nInputs, int nOutputs, std::string inputNode, std::string outputNode,
                              std::string rootDirectory, std::string graphName)

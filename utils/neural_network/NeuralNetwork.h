@@ -1,7 +1,6 @@
 #ifndef UTILS_NEURAL_NETWORK_NEURALNETWORK_H
 #define UTILS_NEURAL_NETWORK_NEURALNETWORK_H
 
-#include "utils/neural_network/Session.h"
 #include "utils/neural_network/Tensor.h"
 
 #include <memory>
@@ -10,6 +9,8 @@
 
 namespace utils {
 namespace neural_network {
+
+class Session;
 
 /// Whether loading a graph worked, and if not, why.
 struct Status {
@@ -25,12 +26,15 @@ struct Status {
 class NeuralNetwork {
 public:
     /// No graph: forward passes give no values. Only to be assigned a real one later.
-    NeuralNetwork() = default;
+    NeuralNetwork();
     /// Loads "<rootDirectory>/<neural-network folder>/<graphName>.pb" (an empty
     /// rootDirectory is left out) for nInputs inputs fed to inputNode and
     /// nOutputs outputs read from outputNode.
     NeuralNetwork(int nInputs, int nOutputs, std::string inputNode, std::string outputNode, std::string rootDirectory,
                   std::string graphName);
+    NeuralNetwork(NeuralNetwork&&) noexcept;
+    NeuralNetwork& operator=(NeuralNetwork&&) noexcept;
+    ~NeuralNetwork();
 
     /// Reads the graph file and replaces the session by one that evaluates this
     /// network's output node from its input node; on failure leaves the session
