@@ -19,12 +19,13 @@ namespace {
 
 std::string serialize(const utils::neural_network::proto::GraphDef& graph) {
     std::string bytes;
-    google::protobuf::io::StringOutputStream stream(&bytes);
-    google::protobuf::io::CodedOutputStream coded(&stream);
-    // Attribute maps would otherwise come out in any order.
-    coded.SetSerializationDeterministic(true);
-    graph.SerializeToCodedStream(&coded);
-    coded.Trim();
+    { // The streams hand the last bytes over when they end.
+        google::protobuf::io::StringOutputStream stream(&bytes);
+        google::protobuf::io::CodedOutputStream coded(&stream);
+        // Attribute maps would otherwise come out in any order.
+        coded.SetSerializationDeterministic(true);
+        graph.SerializeToCodedStream(&coded);
+    }
     return bytes;
 }
 
