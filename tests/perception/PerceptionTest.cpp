@@ -3,9 +3,9 @@
 #include "marlowinds_lib/math/MathUtils.h"
 #include "tests/perception/MessageFeed.h"
 
-#include <boost/lexical_cast.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -15,6 +15,7 @@ namespace {
 
 using marlowinds_lib::math::MathUtils;
 using representations::NaoJoints;
+using utils::parser::Parser;
 
 const std::string VISION = "(See (F1L (pol 18.66 53.57 -5.03)) (B (pol 1.89 -0.28 -57.93)) "
                            "(L (pol 1.90 -0.22 -60.04) (pol 11.10 0.04 -8.46)) "
@@ -100,25 +101,31 @@ TEST(PerceptionTest, AMalformedGroupIsSkippedAndTheRestOfTheMessageUsed) {
     EXPECT_DOUBLE_EQ(snapshot.getGlobalTime(), 2.0);
 }
 
-TEST(PerceptionTest, AMalformedNumberThrowsAndTheNextMessageIsPerceived) {
+TEST(PerceptionTest, AMessageThatDoesNotParseIsDroppedAndTheNextPerceived) {
     Perception perception;
     testing::MessageFeed feed;
     perception.perceive(feed.deliver(serverMessage(1.0, VISION, 5.0)));
-    std::string broken = serverMessage(1.02, VISION, 6.0);
-    broken.replace(broken.find("(a 0.00 0.00 9.81)"), 18, "(a 0.00 0.0x 9.81)");
+    const std::string tooDeep = serverMessage(1.02, VISION, 6.0) + std::string(Parser::MAXIMUM_DEPTH + 1, '(');
+    ::testing::internal::CaptureStderr();
 
-    EXPECT_THROW(perception.perceive(feed.deliver(broken)), boost::bad_lexical_cast);
+    perception.perceive(feed.deliver(tooDeep));
 
-    const AgentPerception& kept = perception.getAgentPerception();
-    EXPECT_DOUBLE_EQ(kept.getGlobalTime(), 1.0);
-    EXPECT_EQ(kept.getVisibleObjects().size(), 4u);
-    expectAllJoints(kept, 5.0);
+    const std::string diagnostics = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(diagnostics.rfind("(Perception) dropped a message", 0), 0u) << diagnostics;
+    EXPECT_EQ(std::count(diagnostics.begin(), diagnostics.end(), '\n'), 1) << diagnostics;
+    // As after an empty message: the per-cycle readings start from nothing, the others are kept.
+    const AgentPerception& dropped = perception.getAgentPerception();
+    EXPECT_DOUBLE_EQ(dropped.getGlobalTime(), 1.0);
+    EXPECT_DOUBLE_EQ(dropped.getTorsoAcceleration().z, 9.81);
+    EXPECT_TRUE(dropped.getVisibleObjects().empty());
+    EXPECT_FALSE(dropped.receivedVisionUpdate());
+    expectAllJoints(dropped, 0.0);
 
-    perception.perceive(feed.deliver(serverMessage(1.04, "", 7.0)));
+    perception.perceive(feed.deliver(serverMessage(1.04, VISION, 7.0)));
 
     const AgentPerception& next = perception.getAgentPerception();
     EXPECT_NEAR(next.getGlobalTime(), 1.04, 1e-9);
-    EXPECT_TRUE(next.getVisibleObjects().empty());
+    EXPECT_EQ(next.getVisibleObjects().size(), 4u);
     expectAllJoints(next, 7.0);
 }
 

@@ -25,13 +25,13 @@ class ShippedNavigationParamsTest : public ::representations::NavigationParamsGu
 protected:
     void SetUp() override {
         NavigationParamsGuard::SetUp();
-        const boost::filesystem::path repository =
-            boost::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path().parent_path();
+        // Not found through __FILE__, which a compiler cache may make relative.
+        const boost::filesystem::path shipped = MARLOWINDS_CONFIGURATION_DIR;
         const std::string folder = "representations/navigation_params/";
         scratch.makeFolder(folder);
         for (const char* name : ::control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES) {
             const std::string file = folder + name + "-parameters.json";
-            boost::filesystem::copy_file(repository / "configuration" / "core" / file, scratch.core() / file);
+            boost::filesystem::copy_file(shipped / file, scratch.core() / file);
         }
         ::representations::RepresentationsLoader().setParameter(
             *RepresentationsNodeCreator::generateNode<Tree, std::string>());
