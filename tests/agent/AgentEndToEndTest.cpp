@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -126,6 +127,28 @@ protected:
 
     std::string storeFile() const { return folder / "configuration/core/dynamic/params/values.json"; }
 
+    /// A signal during play ends the agent as the server's hang-up does.
+    void expectACleanStopBy(int signal) {
+        ASSERT_NO_FATAL_FAILURE(startAndConnect(5));
+        for (int cycle = 0; cycle < 10; ++cycle) {
+            ASSERT_NO_FATAL_FAILURE(playCycle());
+        }
+        EXPECT_FALSE(boost::filesystem::exists(storeFile()));
+
+        agent->sendSignal(signal);
+        // An agent already waiting for this message plays its cycle before it ends.
+        server.channel().send(builder.nextMessage());
+        if (const auto reply = server.channel().receive(SILENCE)) {
+            CommandMessage command;
+            std::string error;
+            EXPECT_TRUE(CommandChecker::check(*reply, command, error)) << error << ": " << *reply;
+        }
+
+        EXPECT_EQ(exitStatus(), 0) << agent->describe();
+        EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
+        EXPECT_TRUE(server.channel().peerClosed(REPLY)) << agent->describe();
+    }
+
     TemporaryFolder folder;
     TestServer server;
     SensorMessageBuilder builder{SimulatedWorld{}};
@@ -195,6 +218,10 @@ TEST_F(AgentEndToEndTest, WhenTheServerClosesTheAgentEndsCleanlyAndSavesItsStore
     EXPECT_EQ(exitStatus(), 0) << agent->describe();
     EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
 }
+
+TEST_F(AgentEndToEndTest, TerminationDuringPlayEndsCleanlyAndSavesTheStore) { expectACleanStopBy(SIGTERM); }
+
+TEST_F(AgentEndToEndTest, InterruptionDuringPlayEndsCleanlyAndSavesTheStore) { expectACleanStopBy(SIGINT); }
 
 TEST_F(AgentEndToEndTest, NoServerListeningEndsWithAFailure) {
     int port = 0;
