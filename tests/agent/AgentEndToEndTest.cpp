@@ -3,6 +3,7 @@
 #include "tests/support/TeamRadioRecord.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tools/test_server/CommandChecker.h"
+#include "tools/test_server/MessageDamager.h"
 #include "tools/test_server/SensorMessageBuilder.h"
 #include "tools/test_server/TestServer.h"
 
@@ -22,6 +23,7 @@ using namespace std::chrono_literals;
 using tools::test_server::CommandChecker;
 using tools::test_server::CommandMessage;
 using tools::test_server::FrameChannel;
+using tools::test_server::MessageDamager;
 using tools::test_server::Registration;
 using tools::test_server::SensorMessageBuilder;
 using tools::test_server::SimulatedWorld;
@@ -234,21 +236,22 @@ TEST_F(AgentEndToEndTest, NoServerListeningEndsWithAFailure) {
     EXPECT_NE(agent->standardError().find("connection has ended in send"), std::string::npos) << agent->describe();
 }
 
-TEST_F(AgentEndToEndTest, AMalformedNumberCostsOneGroupAndTheAgentPlaysOn) {
+TEST_F(AgentEndToEndTest, DamagedMessagesAmongGoodOnesAreEachAnsweredAndTheAgentEndsCleanly) {
+    builder.world().bodyType = 4;
+    builder.world().otherSensors = true;
     ASSERT_NO_FATAL_FAILURE(startAndConnect(9));
-    ASSERT_NO_FATAL_FAILURE(playCycle());
+    MessageDamager damager(9);
 
-    std::string message = builder.nextMessage();
-    const std::string time = "(time (now ";
-    ASSERT_EQ(message.rfind(time, 0), 0u);
-    message.insert(time.size(), "x"); // "(time (now x0.06))"
-    ASSERT_TRUE(server.channel().send(message));
-    ASSERT_NO_FATAL_FAILURE(expectOneReply());
-    ASSERT_NO_FATAL_FAILURE(playCycle());
+    for (int cycle = 0; cycle < 300; ++cycle) {
+        const std::string message = builder.nextMessage();
+        ASSERT_TRUE(server.channel().send(cycle % 3 == 1 ? damager.damage(message) : message));
+        ASSERT_NO_FATAL_FAILURE(expectOneReply());
+    }
 
-    EXPECT_NE(agent->standardError().find("not a number: \"x0.06\""), std::string::npos) << agent->describe();
+    EXPECT_NE(agent->standardError().find("skipped a malformed group"), std::string::npos) << agent->describe();
     server.closeAgent();
     EXPECT_EQ(exitStatus(), 0) << agent->describe();
+    EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
 }
 
 TEST_F(AgentEndToEndTest, AMissingConfigurationFileIsNamedBeforeAnyConnection) {

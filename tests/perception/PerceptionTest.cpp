@@ -1,12 +1,16 @@
 #include "perception/Perception.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
+#include "perception/VisibleLine.h"
+#include "perception/VisiblePlayer.h"
 #include "tests/perception/MessageFeed.h"
+#include "tests/support/DamagedServerStream.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -127,6 +131,84 @@ TEST(PerceptionTest, AMessageThatDoesNotParseIsDroppedAndTheNextPerceived) {
     EXPECT_NEAR(next.getGlobalTime(), 1.04, 1e-9);
     EXPECT_EQ(next.getVisibleObjects().size(), 4u);
     expectAllJoints(next, 7.0);
+}
+
+/// Every number of the snapshot.
+std::vector<double> readings(const AgentPerception& snapshot) {
+    std::vector<double> numbers = snapshot.getNaoJoints().getAsVector();
+    const auto add = [&numbers](const marlowinds_lib::math::Vector3<double>& v) {
+        numbers.insert(numbers.end(), {v.x, v.y, v.z});
+    };
+    const auto& game = snapshot.getGameState();
+    const auto& heard = snapshot.getHearData();
+    numbers.insert(numbers.end(), {game.getGameTime(), snapshot.getTemperature(), snapshot.getBatteryPercentage(),
+                                   snapshot.getGlobalTime(), heard.getHeardServerTime(), heard.getDirection()});
+    for (const auto* foot : {&snapshot.getLeftFootForceResistanceData(), &snapshot.getRightFootForceResistanceData()}) {
+        add(foot->getOriginCoordinates());
+        add(foot->getForce());
+    }
+    add(snapshot.getTorsoAcceleration());
+    add(snapshot.getTorsoAngularVelocities());
+    for (const auto& object : snapshot.getVisibleObjects()) {
+        add(object->getPosition());
+        if (const auto* line = dynamic_cast<const VisibleLine*>(object.get())) {
+            add(line->getPosition2());
+        }
+        if (const auto* player = dynamic_cast<const VisiblePlayer*>(object.get())) {
+            for (const auto& part : player->getAllBodyParts()) {
+                add(part.second);
+            }
+        }
+    }
+    return numbers;
+}
+
+/// Everything of the snapshot but its numbers.
+std::string labels(const AgentPerception& snapshot) {
+    const auto& game = snapshot.getGameState();
+    const auto& heard = snapshot.getHearData();
+    std::ostringstream text;
+    text << snapshot.getUniformNumber() << ' ' << snapshot.getPlaySide() << ' ' << game.getScoreLeft() << ' '
+         << game.getScoreRight() << ' ' << game.getPlayMode() << ' ' << snapshot.receivedVisionUpdate() << " | "
+         << heard.getTeam() << ' ' << heard.isFromSelf() << ' ' << heard.getMessage() << " |";
+    for (const auto& object : snapshot.getVisibleObjects()) {
+        text << ' ' << object->getName() << '/' << object->getVisibleObjectType();
+        if (const auto* player = dynamic_cast<const VisiblePlayer*>(object.get())) {
+            text << '/' << player->getTeamName() << '/' << player->getId();
+            for (const auto& part : player->getAllBodyParts()) {
+                text << '/' << part.first;
+            }
+        }
+    }
+    return text.str();
+}
+
+TEST(PerceptionTest, NothingOfADamagedMessageOutlivesIt) {
+    // The perception's share of the agent's damage test, which runs the whole cycle.
+    constexpr int DAMAGED_MESSAGES = MARLOWINDS_DAMAGED_MESSAGES / 10;
+    const std::string team = "Marlowinds";
+    tests::DamagedServerStream stream(18, team);
+    Perception perception(team);
+    testing::MessageFeed feed;
+    for (int i = 0; i < DAMAGED_MESSAGES; ++i) {
+        const std::string damaged = stream.getDamager().damage(stream.next());
+        ASSERT_NO_THROW(perception.perceive(feed.deliver(damaged))) << damaged;
+        for (const double number : readings(perception.getAgentPerception())) {
+            ASSERT_TRUE(std::isfinite(number)) << damaged;
+        }
+
+        const std::string good = stream.complete();
+        perception.perceive(feed.deliver(good));
+        Perception fresh(team);
+        testing::MessageFeed freshFeed;
+        fresh.perceive(freshFeed.deliver(good));
+
+        // Exact: the same text must give the same numbers to the last bit.
+        ASSERT_EQ(readings(perception.getAgentPerception()), readings(fresh.getAgentPerception()))
+            << "after " << damaged << "\nthe message " << good;
+        ASSERT_EQ(labels(perception.getAgentPerception()), labels(fresh.getAgentPerception()))
+            << "after " << damaged << "\nthe message " << good;
+    }
 }
 
 TEST(PerceptionTest, RandomReadingsNeverGiveNotANumber) {
