@@ -1,6 +1,7 @@
 #include "perception/Perception.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
+#include "perception/MalformedInputReporter.h"
 #include "perception/VisibleLine.h"
 #include "perception/VisiblePlayer.h"
 #include "tests/perception/MessageFeed.h"
@@ -192,9 +193,10 @@ TEST(PerceptionTest, NothingOfADamagedMessageOutlivesIt) {
     testing::MessageFeed feed;
     for (int i = 0; i < DAMAGED_MESSAGES; ++i) {
         const std::string damaged = stream.getDamager().damage(stream.next());
-        ASSERT_NO_THROW(perception.perceive(feed.deliver(damaged))) << damaged;
+        const std::string shown = MalformedInputReporter::printable(damaged, 600);
+        ASSERT_NO_THROW(perception.perceive(feed.deliver(damaged))) << shown;
         for (const double number : readings(perception.getAgentPerception())) {
-            ASSERT_TRUE(std::isfinite(number)) << damaged;
+            ASSERT_TRUE(std::isfinite(number)) << shown;
         }
 
         const std::string good = stream.complete();
@@ -205,9 +207,9 @@ TEST(PerceptionTest, NothingOfADamagedMessageOutlivesIt) {
 
         // Exact: the same text must give the same numbers to the last bit.
         ASSERT_EQ(readings(perception.getAgentPerception()), readings(fresh.getAgentPerception()))
-            << "after " << damaged << "\nthe message " << good;
+            << "after " << shown << "\nthe message " << good;
         ASSERT_EQ(labels(perception.getAgentPerception()), labels(fresh.getAgentPerception()))
-            << "after " << damaged << "\nthe message " << good;
+            << "after " << shown << "\nthe message " << good;
     }
 }
 
