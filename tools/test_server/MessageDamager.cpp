@@ -1,7 +1,7 @@
 #include "tools/test_server/MessageDamager.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 
 namespace tools {
 namespace test_server {
@@ -19,7 +19,9 @@ const char* const ABSURD_SIDES[] = {"middle", "", "LEFT", "leftright", "right le
 const std::size_t NESTING_DEPTHS[] = {3, 100, 998, 999, 1000, 1001, 5000, 100000};
 const char* const PLAYER_KEYS[] = {"(unum ", "(id ", "(team "};
 
-bool isNumberCharacter(char c) { return (c >= '0' && c <= '9') || std::strchr("+-.eE", c) != nullptr; }
+bool isNumberCharacter(char c) {
+    return (c >= '0' && c <= '9') || std::string_view("+-.eE").find(c) != std::string_view::npos;
+}
 
 } // namespace
 
