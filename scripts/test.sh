@@ -14,6 +14,12 @@ fi
 
 "$root/scripts/setup.sh"
 
+# The real simulation server, where this machine has it: the tests labelled
+# "realserver" start their own; without it they are skipped.
+if [ -z "${RCSSSERVER3D:-}" ] && [ -f "$root/../shared/realserver/start-server.sh" ]; then
+    export RCSSSERVER3D="$root/../shared/realserver/start-server.sh"
+fi
+
 echo "== plain build"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j "$jobs"
