@@ -28,8 +28,6 @@ struct MonitorScene {
     int leftScore = 0;
     int rightScore = 0;
     int playMode = 0;
-    /// Further environment groups, such as "(foul 1 6 1 4)".
-    std::string events;
     /// Scene nodes in front of the ball.
     int staticNodes = 35;
     double ball[3] = {0.0, 0.0, 0.042};
@@ -37,28 +35,24 @@ struct MonitorScene {
 
     std::string full() const {
         std::ostringstream out;
-        out << "((FieldLength 30)(FieldWidth 20)(GoalWidth 2.1)(RuleHalfTime 300)(play_modes BeforeKickOff "
-               "KickOff_Left KickOff_Right PlayOn KickIn_Left KickIn_Right corner_kick_left corner_kick_right "
-               "goal_kick_left goal_kick_right offside_left offside_right GameOver Goal_Left Goal_Right "
-               "free_kick_left free_kick_right direct_free_kick_left direct_free_kick_right pass_left pass_right)"
+        out << "((FieldLength 30)(play_modes BeforeKickOff KickOff_Left KickOff_Right PlayOn KickIn_Left "
+               "KickIn_Right corner_kick_left corner_kick_right goal_kick_left goal_kick_right offside_left "
+               "offside_right GameOver Goal_Left Goal_Right free_kick_left free_kick_right direct_free_kick_left "
+               "direct_free_kick_right pass_left pass_right)"
             << state() << ")(RSG 0 1)(";
         for (int node = 0; node < staticNodes; ++node) {
-            out << "(nd TRF " << transform(0.0, node, 0.0, 0.5) << "(nd SMN (setVisible 1) (load StdUnitBox) (sMat "
-                << "matGrey)))";
+            out << "(nd TRF " << transform(0.0, node, 0.0, 0.5) << "(nd SMN (load StdUnitBox) (sMat matGrey)))";
         }
-        out << "(nd TRF " << transform(0.0, ball[0], ball[1], ball[2]) << "(nd StaticMesh (setVisible 1) (load "
-            << "models/soccerball.obj) (sSc 0.042 0.042 0.042)(resetMaterials soccerball_rcs-soccerball.png)))";
+        out << "(nd TRF " << transform(0.0, ball[0], ball[1], ball[2]) << "(nd StaticMesh (load soccerball.obj)))";
         for (const Player& player : players) {
-            const std::string materials = " (resetMaterials matNum" + std::to_string(player.unum) + " mat" +
-                                          representations::PlaySide::toString(player.side);
-            out << "(nd TRF " << transform(0.0, 0.0, 0.0, 0.0) << "(nd TRF " << torso(player) << "(nd TRF " << MESH
-                << "(nd StaticMesh (setVisible 1) (load models/naobody0.obj)" << materials
-                << " matType0 naowhite)))(nd TRF " << transform(0.0, 0.0, 0.0, 0.0)
-                << "(nd SMN (setVisible 0) (sMat matSelect))))(nd TRF " << neck(player)
-                << "(nd SMN (setVisible 1) (load StdCapsule 0.015 0.08)))(nd TRF " << head(player) << "(nd TRF " << MESH
-                << "(nd StaticMesh (setVisible 1) (load models/naohead.obj) (resetMaterials matLeft naoblack))))"
-                << "(nd TRF " << transform(0.0, player.x, player.y, 0.1) << "(nd StaticMesh (load models/rthigh.obj)"
-                << materials << " naowhite))))";
+            // Torso and thigh name the number: the torso's record comes first.
+            const std::string materials = "(resetMaterials matNum" + std::to_string(player.unum) + " mat" +
+                                          representations::PlaySide::toString(player.side) + " naowhite)";
+            out << "(nd TRF " << transform(0.0, 0.0, 0.0, 0.0) << "(nd TRF " << body(player, 0.0) << "(nd TRF " << MESH
+                << "(nd StaticMesh (load naobody0.obj) " << materials << "))(nd TRF " << transform(0.0, 0.0, 0.0, 0.0)
+                << "(nd SMN (sMat matSelect))))(nd TRF " << body(player, 0.09) << "(nd SMN (load StdCapsule)))(nd TRF "
+                << body(player, 0.16) << "(nd TRF " << MESH << "(nd StaticMesh (load naohead.obj))))(nd TRF "
+                << body(player, -0.3) << "(nd StaticMesh (load rthigh.obj) " << materials << ")))";
         }
         out << ")";
         return out.str();
@@ -73,8 +67,8 @@ struct MonitorScene {
         out << "(nd " << transform(0.0, ball[0], ball[1], ball[2]) << "(nd StaticMesh))";
         for (const Player& player : players) {
             if (player.moved) {
-                out << "(nd(nd " << torso(player) << "(nd(nd StaticMesh))(nd(nd SMN)))(nd " << neck(player)
-                    << "(nd SMN))(nd " << head(player) << "(nd(nd StaticMesh)))(nd(nd StaticMesh)))";
+                out << "(nd(nd " << body(player, 0.0) << "(nd(nd StaticMesh))(nd(nd SMN)))(nd " << body(player, 0.09)
+                    << "(nd SMN))(nd " << body(player, 0.16) << "(nd(nd StaticMesh)))(nd(nd StaticMesh)))";
             } else {
                 out << "(nd(nd(nd(nd StaticMesh))(nd(nd SMN)))(nd(nd SMN))(nd(nd(nd StaticMesh)))(nd(nd StaticMesh)))";
             }
@@ -94,23 +88,18 @@ struct MonitorScene {
 
 private:
     /// The body meshes' fixed turn: x reversed, y and z swapped. With it, a
-    /// torso turned by heading - pi/2 about z faces along heading.
+    /// body part turned by heading - pi/2 about z faces along heading.
     static constexpr const char* MESH = "(SLT -1 0 0 0 0 0 1 0 0 1 0 0 0 0 0 1)";
 
     std::string state() const {
         std::ostringstream out;
         out << "(time " << time << ")(score_left " << leftScore << ")(score_right " << rightScore << ")(play_mode "
-            << playMode << ")" << events;
+            << playMode << ")";
         return out.str();
     }
-    static std::string torso(const Player& player) {
-        return transform(player.heading - M_PI / 2.0, player.x, player.y, player.z);
-    }
-    static std::string neck(const Player& player) {
-        return transform(player.heading - M_PI / 2.0, player.x, player.y, player.z + 0.09);
-    }
-    static std::string head(const Player& player) {
-        return transform(player.heading - M_PI / 2.0, player.x, player.y, player.z + 0.16);
+    /// A body part at the given height above the torso.
+    static std::string body(const Player& player, double height) {
+        return transform(player.heading - M_PI / 2.0, player.x, player.y, player.z + height);
     }
 };
 

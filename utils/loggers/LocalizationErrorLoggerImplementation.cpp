@@ -35,7 +35,11 @@ const double LocalizationErrorLoggerImplementation::MAX_ERROR = 5.0;
 LocalizationErrorLoggerImplementation::LocalizationErrorLoggerImplementation(int agentNumber, int monitorPort)
     : link(std::make_unique<communication::ServerSocketImpl>(MONITOR_HOST, monitorPort)), wizard(link),
       agentNumber(agentNumber) {
-    table.open(TABLE_NAME + std::to_string(agentNumber) + ".txt", std::ios::out | std::ios::trunc);
+    const std::string fileName = TABLE_NAME + std::to_string(agentNumber) + ".txt";
+    table.open(fileName, std::ios::out | std::ios::trunc);
+    if (!table) {
+        std::cerr << "(LocalizationErrorLogger) cannot write " << fileName << std::endl;
+    }
     if (link.establishConnection()) {
         std::cerr << "(LocalizationErrorLogger) cannot connect to the monitor port " << monitorPort << std::endl;
     }

@@ -26,8 +26,9 @@ public:
     static constexpr double DUMP_PERIOD = 300.0;
 
     /// Truncates the table file, connects to the monitor port on the local host
-    /// and starts the wizard. A file or connection that fails leaves the logger
-    /// working without it: writes are dropped, or no sample has a true pose.
+    /// and starts the wizard. A file or connection that fails is reported and
+    /// leaves the logger working without it: tables are dropped, or no sample
+    /// has a true pose.
     LocalizationErrorLoggerImplementation(int agentNumber, int monitorPort);
     /// Makes a logger for this agent the process-wide one; call it before the
     /// world model takes the facade's instance.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace utils {
 namespace wizard {
 namespace {
@@ -30,21 +32,18 @@ TEST(ServerWizardDataTest, PlayModeIsAnIndexIntoTheAnnouncedList) {
     EXPECT_EQ(data.getPlayMode(), RawPlayMode::PLAY_ON);
     EXPECT_EQ(data.getLastUpdatedTime(), 2.5);
 
-    for (const int beyond : {21, -1}) {
-        scene.playMode = beyond;
+    const std::pair<int, RawPlayMode::RAW_PLAY_MODE> rows[] = {
+        {21, RawPlayMode::PLAY_ON}, {-1, RawPlayMode::PLAY_ON}, {12, RawPlayMode::GAME_OVER}};
+    for (const auto& [index, mode] : rows) {
+        scene.playMode = index;
         data.update(*parser.parseMessage(scene.partial()));
-        EXPECT_EQ(data.getPlayMode(), RawPlayMode::PLAY_ON) << beyond;
+        EXPECT_EQ(data.getPlayMode(), mode) << index;
     }
-    scene.playMode = 12;
-    data.update(*parser.parseMessage(scene.partial()));
-    EXPECT_EQ(data.getPlayMode(), RawPlayMode::GAME_OVER);
 
-    const std::string log =
-        marlowinds_lib::utils::LogSystem::getInstance().getLogger("possiblePlayModes").getFileName();
-    marlowinds_lib::utils::LogSystem::getInstance().getLogger("possiblePlayModes").closeStream();
-    const std::string written = marlowinds_lib::utils::TemporaryWorkingDirectory::read(log);
-    EXPECT_EQ(written.substr(0, 32), "0 BeforeKickOff\n1 KickOff_Left\n2");
-    EXPECT_NE(written.find("\n20 pass_right\n"), std::string::npos);
+    marlowinds_lib::utils::Logger& log = marlowinds_lib::utils::LogSystem::getInstance().getLogger("possiblePlayModes");
+    log.closeStream();
+    EXPECT_EQ(marlowinds_lib::utils::TemporaryWorkingDirectory::read(log.getFileName()).substr(0, 32),
+              "0 BeforeKickOff\n1 KickOff_Left\n2");
 }
 
 } // namespace
