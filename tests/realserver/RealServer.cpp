@@ -85,12 +85,15 @@ std::pair<int, int> freePorts() {
     return {ports[0], ports[1]};
 }
 
-bool accepts(int port) {
-    const int descriptor = ::socket(AF_INET, SOCK_STREAM, 0);
-    const sockaddr_in address = loopback(port);
-    const bool connected = ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+/// Told by a failing bind rather than by a connection, which the server
+/// would take for a player.
+bool listening(int port) {
+    const int descriptor = reservePort(port);
+    if (descriptor < 0) {
+        return true;
+    }
     ::close(descriptor);
-    return connected;
+    return false;
 }
 
 /// True when the process has ended within the timeout; it is reaped then.
@@ -145,7 +148,7 @@ RealServer::~RealServer() {
 
 bool RealServer::waitUntilListening(std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!accepts(agentPort) || !accepts(monitorPort)) {
+    while (!listening(agentPort) || !listening(monitorPort)) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }

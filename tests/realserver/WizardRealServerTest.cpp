@@ -138,13 +138,17 @@ TEST_F(WizardRealServerTest, TruePosesAreWhereTheTrainerPutThePlayersAndTheBall)
     wizard->setAgentPositionAndDirection(3, PlaySide::RIGHT, {-6.0, 2.5, 0.4}, -2.0);
     wizard->setBallPosition({1.5, -2.0, 0.042});
 
-    EXPECT_TRUE(runUntil([&] { return within(wizard->getAgentTranslation(7, PlaySide::LEFT), 4.0, -3.0); }))
-        << wizard->getAgentTranslation(7, PlaySide::LEFT).x << " " << wizard->getAgentTranslation(7, PlaySide::LEFT).y;
+    // Translation and rotation of one scene, before the player may topple.
+    marlowinds_lib::math::Pose3D moved;
+    EXPECT_TRUE(runUntil([&] {
+        moved = wizard->getAgentPose3D(7, PlaySide::LEFT);
+        return within(moved.translation, 4.0, -3.0);
+    })) << moved.translation.x
+        << " " << moved.translation.y;
+    EXPECT_NEAR(std::remainder(moved.rotation.getZAngle() - M_PI / 2.0 - heading, 2.0 * M_PI), 0.0, 0.01);
     EXPECT_TRUE(runUntil([&] { return within(wizard->getAgentTranslation(3, PlaySide::RIGHT), -6.0, 2.5); }));
     EXPECT_TRUE(runUntil([&] { return within(wizard->getBallTranslation(), 1.5, -2.0); }))
         << wizard->getBallTranslation().x << " " << wizard->getBallTranslation().y;
-    const double zAngle = wizard->getAgentRotation(7, PlaySide::LEFT).getZAngle();
-    EXPECT_NEAR(std::remainder(zAngle - M_PI / 2.0 - heading, 2.0 * M_PI), 0.0, 0.01);
     EXPECT_GT(wizard->getLastUpdateTime(), 0.0);
     EXPECT_TRUE(wizard->isRunning());
 }

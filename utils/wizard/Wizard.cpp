@@ -4,7 +4,6 @@
 
 #include <boost/lexical_cast.hpp>
 
-#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <set>
@@ -132,6 +131,8 @@ bool Wizard::turn() {
 }
 
 void Wizard::sendMessage() {
+    // What a failed send left is not sent again after a restart.
+    commandsToSend.clear();
     {
         std::lock_guard<std::mutex> lock(queueMutex);
         std::swap(outgoingCommands, commandsToSend);
@@ -144,7 +145,6 @@ void Wizard::sendMessage() {
         command += SYNCHRONIZE;
         link.sendMessage(command);
     }
-    commandsToSend.clear();
 }
 
 void Wizard::setSendMessage(std::string command) {
