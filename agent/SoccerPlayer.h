@@ -35,7 +35,7 @@ public:
     /// cannot be read raises an exception before anything is sent. The monitor
     /// port is used only by the error logger that the build can switch in.
     SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber,
-                 int monitorPort);
+                 int monitorPort = representations::MarlowindsConstants::DEFAULT_MONITOR_PORT);
     /// From positional arguments: server address, port, team name, uniform
     /// number; the monitor port keeps its default.
     SoccerPlayer(int argc, char** argv);
