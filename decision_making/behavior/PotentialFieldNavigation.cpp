@@ -3,7 +3,6 @@
 #include "control/WalkRequest.h"
 #include "modeling/Modeling.h"
 
-#include <cmath>
 #include <memory>
 
 namespace decision_making {

@@ -1,12 +1,9 @@
 #include "decision_making/behavior/PotentialFieldNavigation.h"
 
-#include "control/WalkRequest.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace decision_making {
 namespace behavior {
@@ -71,15 +68,6 @@ TEST_F(PotentialFieldNavigationTest, NearTheirGoalTheClosestToTheBallGoesThrough
     EXPECT_EQ(fieldWith(self, self + Vector2(0.3, 0.0), self + Vector2(0.0, 0.3), false), targetOnly);
     // Another teammate is the team's closest: the players count again.
     EXPECT_NE(fieldWith(self, self + Vector2(0.3, 0.0), Vector2(-10.0, 9.0)), targetOnly);
-}
-
-TEST_F(PotentialFieldNavigationTest, OnTheTargetItTurnsTowardsHeadingZeroWithoutWalking) {
-    Access::setSelfPose(models.world(), Pose2D(1.0, 5.0, 0.0));
-    navigation.setTarget(Vector2(5.0, 0.0));
-    navigation.behave(models.modeling);
-    const auto& walk = dynamic_cast<const control::WalkRequest&>(*navigation.getMovementRequest());
-    EXPECT_EQ(walk.getWalkMode(), control::WalkMode::SPRINT);
-    EXPECT_EQ(walk.getVelocity(), Pose2D(-M_PI / 2.0, 0.0, 0.0)); // the sprint set's turn limit
 }
 
 } // namespace
