@@ -46,8 +46,7 @@ std::vector<Vector2> DelaunayInterpolator::interpolate(Vector2 ball) const {
     if (triangle == nullptr) {
         return team;
     }
-    // Blending along the side opposite the first corner and then towards that
-    // corner gives the corners' barycentric weights.
+    // Linear over the triangle: each corner's sample weighs by the ball's barycentric weight for that corner.
     const Vector2D& v0 = triangle->getVertex(0)->position;
     const Vector2D& v1 = triangle->getVertex(1)->position;
     const Vector2D& v2 = triangle->getVertex(2)->position;
