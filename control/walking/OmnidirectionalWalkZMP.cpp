@@ -88,7 +88,8 @@ double OmnidirectionalWalkZMP::timeConstant() const { return std::sqrt(activePar
 void OmnidirectionalWalkZMP::update(double dt, NaoJoints& joints) {
     const bool usable = isUsable(activeParams);
     // A cycle after a pause (no walk was asked for meanwhile) would otherwise
-    // advance by seconds and overflow the pendulum.
+    // advance by seconds and overflow the pendulum; a time that is no number or
+    // runs backwards does not move the walk.
     const double applied = std::isfinite(dt) && dt > 0.0 && usable ? std::min(dt, activeParams.period) : 0.0;
     phaseTime += applied;
     if (walkState == WalkState::STOPPED) {
@@ -106,9 +107,9 @@ void OmnidirectionalWalkZMP::update(double dt, NaoJoints& joints) {
 
     const double period = activeParams.period;
     const double phase = phaseTime / period;
-    const double rampDuration = activeParams.doubleSupportRatio / 2.0 * period;
-    pendulumX.solveZMP(zmpStart.translation.x, zmpEnd.translation.x, period, rampDuration, timeConstant());
-    pendulumY.solveZMP(zmpStart.translation.y, zmpEnd.translation.y, period, rampDuration, timeConstant());
+    const double zmpRamp = activeParams.doubleSupportRatio / 2.0 * period;
+    pendulumX.solveZMP(zmpStart.translation.x, zmpEnd.translation.x, period, zmpRamp, timeConstant());
+    pendulumY.solveZMP(zmpStart.translation.y, zmpEnd.translation.y, period, zmpRamp, timeConstant());
     comSpeed = {pendulumX.getCoMSpeed(phaseTime), pendulumY.getCoMSpeed(phaseTime)};
     comAcceleration = {pendulumX.getCoMAcceleration(phaseTime), pendulumY.getCoMAcceleration(phaseTime)};
     computeTorsoToAttainCoM(phase, pendulumX.getCoM(phaseTime), pendulumY.getCoM(phaseTime), joints);

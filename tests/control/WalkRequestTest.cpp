@@ -60,7 +60,9 @@ TEST(WalkRequestTest, ANaNVelocityIsReportedPartByPartButKept) {
 TEST(WalkRequestTest, TheWalkInputClearsTheFlagAndGivesTheWalkTheVelocityWithNaNAsZero) {
     const auto nao = walking::RobotPhysicalParameters::getNaoPhysicalParameters();
     walking::InverseKinematics inverseKinematics(nao);
-    walking::OmnidirectionalWalkZMP walk({0.2, 0.3, 0.02, 0.2, 0.055, 0.5}, nao, &inverseKinematics);
+    const walking::OmnidirectionalWalkZMPParams params(0.2, 0.325, 0.02, 0.2, 0.055, 0.5);
+    walking::OmnidirectionalWalkZMP walk(params, nao, &inverseKinematics);
+    walk.setWalkParams(params);
     bool flag = true;
     WalkInputDataSetter setter(walk, Pose2D(1.0, -3.0, 2.0), flag);
     testing::internal::CaptureStdout();

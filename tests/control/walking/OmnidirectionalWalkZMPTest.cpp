@@ -32,13 +32,14 @@ const RobotPhysicalParameters NAO = RobotPhysicalParameters::getNaoPhysicalParam
 const OmnidirectionalWalkZMPParams NORMAL(0.2, 0.325, 0.025, 0.2, 0.055, 0.5);
 const double NAN_VALUE = std::numeric_limits<double>::quiet_NaN();
 
-/// The normal set and random sets at the robot's scale.
+/// The normal set, one whose arm swing is too strong for the arms (it saturates instead of giving NaN), and
+/// random sets at the robot's scale.
 std::vector<OmnidirectionalWalkZMPParams> usableSets() {
     std::mt19937 random(11);
     const auto between = [&random](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
     };
-    std::vector<OmnidirectionalWalkZMPParams> sets{NORMAL};
+    std::vector<OmnidirectionalWalkZMPParams> sets{NORMAL, {0.2, 0.325, 0.025, 0.2, 0.055, 40.0}};
     for (int draw = 0; draw < 8; ++draw) {
         sets.emplace_back(between(0.1, 0.4), between(0.24, 0.32), between(0.0, 0.04), between(0.02, 0.8),
                           between(0.04, 0.07), between(0.0, 1.0));
@@ -135,23 +136,6 @@ TEST(OmnidirectionalWalkZMPTest, AStopFinishesTheStepThenTakesTwoClosingStepsInP
     }
     EXPECT_EQ(run.cycles, run.steps.back().cycle + 1);
     EXPECT_TRUE(run.violations.empty());
-}
-
-TEST(OmnidirectionalWalkZMPTest, TheStoppedWalkRestsAndRestartsWalking) {
-    Walker walker(NORMAL, {0.0, 0.2, 0.0});
-    walker.walk.requestStop();
-    while (!walker.walk.hasStopped()) {
-        walker.walk.update(WalkProbe::CYCLE, walker.joints);
-    }
-    walker.walk.update(WalkProbe::CYCLE, walker.joints); // back to the start of the step, where it rests
-    const NaoJoints rest = walker.joints;
-    for (int cycle = 0; cycle < 20; ++cycle) {
-        walker.walk.update(WalkProbe::CYCLE, walker.joints);
-        EXPECT_LT((walker.joints - rest).lInfiniteNorm(), 1e-12);
-        expectNear(walker.walk.getOdometry().mean, Pose2D(), 1e-12);
-    }
-    walker.walk.restart();
-    EXPECT_FALSE(walker.walk.isStopping());
 }
 
 /// Steps through a straight walk half a step at a time, so that every update lands exactly on mid-step or
@@ -300,17 +284,6 @@ TEST(OmnidirectionalWalkZMPTest, AnUnusableSetIsRefusedAtTheStepBoundaryOnceAndT
     unconfigured.walk.update(WalkProbe::CYCLE, unconfigured.joints);
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(unconfigured.joints.lInfiniteNorm(), 0.0);
-}
-
-TEST(OmnidirectionalWalkZMPTest, ATooStrongArmSwingSaturatesInsteadOfGivingNaN) {
-    OmnidirectionalWalkZMPParams strongArms = NORMAL;
-    strongArms.armsCompensationFactor = 40.0;
-    WalkProbe(strongArms).run({0.0, 0.6, 0.0}, 80, -1, [](int, const OmnidirectionalWalkZMP&, const NaoJoints& joints) {
-        for (const auto shoulder : {NaoJoints::LEFT_SHOULDER_PITCH, NaoJoints::RIGHT_SHOULDER_PITCH}) {
-            EXPECT_GE(joints.getValue(shoulder), 0.0);
-            EXPECT_LE(joints.getValue(shoulder), marlowinds_lib::math::MathUtils::PI);
-        }
-    });
 }
 
 /// Each shipped walk set, at the limits of the navigation set of its name: straight on, backward,
