@@ -145,7 +145,7 @@ TEST(OmnidirectionalWalkZMPTest, AStopFinishesTheStepThenTakesTwoClosingStepsInP
 /// at mid-step.
 TEST(OmnidirectionalWalkZMPTest, FeetLandAndTheCoMStartsEachStepWhereThePlanSays) {
     // Within one step of the ramp, so that every step is planned at the requested velocity.
-    const Pose2D velocities[] = {{0.0, 0.15, 0.0}, {0.0, -0.1, 0.0}, {0.0, 0.1, 0.06}, {0.0, 0.0, -0.08}};
+    const Pose2D velocities[] = {{}, {0.0, 0.15, 0.0}, {0.0, -0.1, 0.0}, {0.0, 0.1, 0.06}, {0.0, 0.0, -0.08}};
     for (const OmnidirectionalWalkZMPParams& params : usableSets()) {
         for (const Pose2D& velocity : velocities) {
             SCOPED_TRACE(::testing::Message() << "period " << params.period << " velocity " << velocity.translation.x
