@@ -2,6 +2,7 @@
 
 #include "agent/BodyChoice.h"
 #include "agent/ControlNodeBinding.h"
+#include "agent/StopSignal.h"
 #include "communication/ServerSocketImpl.h"
 #include "control/ControlImpl.h"
 #include "core/utils/parameter_store/ParameterStore.h"
@@ -107,7 +108,7 @@ SoccerPlayer::Settings SoccerPlayer::settingsFromArguments(int argc, char** argv
 }
 
 void SoccerPlayer::play() {
-    while (!communication->connectionClosed()) {
+    while (!communication->connectionClosed() && !StopSignal::requested()) {
         communication->receiveMessage();
         perception.perceive(*communication);
         modeling->model(perception, *control);

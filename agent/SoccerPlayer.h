@@ -39,7 +39,8 @@ public:
     /// Saves the parameter store.
     virtual ~SoccerPlayer();
 
-    /// One cycle per server message until the server closes the connection.
+    /// One cycle per server message until the server closes the connection or
+    /// a stop signal arrives (StopSignal); the cycle in progress is finished.
     void play();
 
     /// Writes argc to the standard output; arguments not given take the

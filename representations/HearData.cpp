@@ -1,17 +1,11 @@
 #include "representations/HearData.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace representations {
 
 namespace {
-
-constexpr int BITS_PER_CHARACTER = 6;
-constexpr int NUMBER_BITS = 4;
-constexpr int ROLE_BITS = 5;
-constexpr int SIGN_AND_MAGNITUDE_BITS = 5;
-constexpr int TENTHS_BITS = 4;
-constexpr int OPPONENT_ENTRY_BITS = 24;
 
 // Both records start alike.
 constexpr int AGENT_X = 4;
@@ -34,22 +28,9 @@ constexpr int OPPONENT_FALLEN = 23;
 
 /// The index of a character in the base64 digit set, or -1.
 int digitValue(char character) {
-    if (character >= 'A' && character <= 'Z') {
-        return character - 'A';
-    }
-    if (character >= 'a' && character <= 'z') {
-        return character - 'a' + 26;
-    }
-    if (character >= '0' && character <= '9') {
-        return character - '0' + 52;
-    }
-    if (character == '+') {
-        return 62;
-    }
-    if (character == '/') {
-        return 63;
-    }
-    return -1;
+    const char* const end = HearData::DIGITS + HearData::NUMBER_OF_DIGITS;
+    const char* const found = std::find(HearData::DIGITS, end, character);
+    return found == end ? -1 : static_cast<int>(found - HearData::DIGITS);
 }
 
 int readNumber(const std::vector<bool>& bits, int first, int width) {

@@ -29,6 +29,17 @@ public:
     static constexpr int NUMBER_OF_ROLES = 10;
     static constexpr int NUMBER_OF_HEARD_OPPONENTS = 4;
 
+    // The wire format, which the writer of the messages shares.
+    /// The base64 digit set: a character stands for its index, six bits.
+    static constexpr char DIGITS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    static constexpr int NUMBER_OF_DIGITS = 64;
+    static constexpr int BITS_PER_CHARACTER = 6;
+    static constexpr int NUMBER_BITS = 4;
+    static constexpr int ROLE_BITS = 5;
+    static constexpr int SIGN_AND_MAGNITUDE_BITS = 5;
+    static constexpr int TENTHS_BITS = 4;
+    static constexpr int OPPONENT_ENTRY_BITS = 24;
+
     HearData() = default;
     /// The message as heard; nothing is decoded yet.
     HearData(std::string team, double heardServerTime, bool fromSelf, double direction, std::string message);

@@ -273,6 +273,22 @@ TEST(ServerSocketImplTest, WithoutAConnectionSendsRaiseAndReceivesGiveNothing) {
     }
 }
 
+TEST(ServerSocketImplTest, PortsUpTo65535AreTriedAndNoneBeyond) {
+    const struct {
+        int port;
+        bool tried;
+    } rows[] = {{65535, true}, {65536, false}, {-1, false}};
+    for (const auto& row : rows) {
+        ServerSocketImpl socket("127.0.0.1", row.port);
+        errno = 0;
+
+        const bool failed = socket.establishConnection();
+
+        // A port in range is connected to or refused by the peer; one out of range fails before any connect.
+        EXPECT_EQ(!failed || hasError(), row.tried) << row.port;
+    }
+}
+
 TEST(ServerSocketImplTest, ClosingTwiceNeverClosesAnotherFilesDescriptor) {
     int reused = -1;
     {
