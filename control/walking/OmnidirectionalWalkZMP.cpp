@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <vector>
 
 namespace control {
 namespace walking {
@@ -38,7 +39,8 @@ double finiteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
 OmnidirectionalWalkZMP::OmnidirectionalWalkZMP(const OmnidirectionalWalkZMPParams& params,
                                                const RobotPhysicalParameters& dimensions,
                                                InverseKinematics* inverseKinematics)
-    : activeParams(params), inverseKinematics(inverseKinematics), dimensions(dimensions) {
+    : activeParams(params), inverseKinematics(inverseKinematics), dimensions(dimensions),
+      calibrator(4, 3, "dense_1_input", "pi/output_node", "", "odometry/odometry_calibrator") {
     restart();
 }
 
@@ -240,6 +242,19 @@ void OmnidirectionalWalkZMP::computeTorsoToAttainCoM(double phase, double comX, 
     joints.setValue(NaoJoints::RIGHT_ARM_ROLL, -DEFAULT_LEFT_ARM_ROLL_OFFSET);
 
     updateOdometry();
+}
+
+Pose2D OmnidirectionalWalkZMP::calibrate(const Pose2D& displacement) {
+    // Without its graph the network gives zeros, which would say the robot never moves.
+    if (!calibrator.isLoaded()) {
+        return displacement;
+    }
+    calibrator.addFeature(preciseMode ? 1.0 : 0.0);
+    calibrator.addFeature(displacement.translation.x);
+    calibrator.addFeature(displacement.translation.y);
+    calibrator.addFeature(displacement.rotation);
+    const std::vector<double> corrected = calibrator.forwardPass();
+    return {corrected[2], corrected[0], corrected[1]};
 }
 
 void OmnidirectionalWalkZMP::updateOdometry() {

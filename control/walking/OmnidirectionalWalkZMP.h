@@ -10,6 +10,7 @@
 #include "marlowinds_lib/math/Vector2.h"
 #include "marlowinds_lib/utils/patterns/Configurable.h"
 #include "representations/NaoJoints.h"
+#include "utils/neural_network/NeuralNetwork.h"
 
 namespace control {
 namespace walking {
@@ -20,7 +21,8 @@ namespace walking {
 /// between the feet onto the support foot and on to between the feet again; the
 /// swing foot moves from where it was lifted to the landing pose planned for the
 /// step; the arms swing against the feet. Each cycle also yields the torso's
-/// displacement as the walk odometry.
+/// displacement, corrected by a small network (the graph
+/// "odometry/odometry_calibrator"), as the walk odometry.
 class OmnidirectionalWalkZMP : public marlowinds_lib::utils::patterns::Configurable<OmnidirectionalWalkZMP> {
 public:
     /// The arm pose the arm swing starts from, left arm; the right arm takes the negatives.
@@ -90,10 +92,8 @@ private:
     marlowinds_lib::math::Pose2D computeLandingPose(const marlowinds_lib::math::Pose2D& displacement) const;
     void computeTorsoToAttainCoM(double phase, double comX, double comY, representations::NaoJoints& joints);
     void updateOdometry();
-    /// The odometry calibrator's correction; the displacement passes unchanged until the calibrator is wired in.
-    marlowinds_lib::math::Pose2D calibrate(const marlowinds_lib::math::Pose2D& displacement) const {
-        return displacement;
-    }
+    /// The displacement as the calibrator network corrects it; unchanged while its graph is missing.
+    marlowinds_lib::math::Pose2D calibrate(const marlowinds_lib::math::Pose2D& displacement);
     double timeConstant() const;
     /// +1 while the left foot swings, -1 while the right one does.
     double swingSide() const { return leftFootSwings ? 1.0 : -1.0; }
@@ -123,6 +123,7 @@ private:
     marlowinds_lib::math::Vector2<double> comAcceleration;
     marlowinds_lib::math::Pose2D previousTorsoPose;
     OdometryDistribution odometry;
+    utils::neural_network::NeuralNetwork calibrator;
     bool preciseMode = false;
 };
 

@@ -2,9 +2,13 @@
 
 #include "marlowinds_lib/math/MathUtils.h"
 #include "modeling/BodyModel.h"
+#include "representations/MarlowindsConstants.h"
 #include "representations/NavigationParams.h"
 #include "tests/control/JsonLeaf.h"
+#include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
 #include "tests/modeling/GeometryExpectations.h"
+#include "tools/graph_generator/GraphFileWriter.h"
+#include "tools/graph_generator/Perceptron.h"
 #include "tools/walk_probe/WalkProbe.h"
 
 #include <gtest/gtest.h>
@@ -226,6 +230,31 @@ TEST(OmnidirectionalWalkZMPTest, OdometryFollowsTheTorsoWithTheSigmasOfTheMode) 
     }
     // 2 s at 0.2 m/s, give or take half a step; the torso sways but does not drift sideways.
     expectNear(travelled, {0.0, 0.4, 0.0}, 0.03);
+}
+
+/// The calibrator is fed the precise flag, x, y and rotation and gives x, y and rotation; without its graph
+/// the odometry is the torso's displacement as it is.
+TEST(OmnidirectionalWalkZMPTest, TheCalibratorCorrectsTheOdometryOfEveryCycle) {
+    const marlowinds_lib::utils::TemporaryWorkingDirectory workingDirectory;
+    ::testing::internal::CaptureStderr();
+    Walker measured(NORMAL, {0.4, 0.2, 0.05});
+    ::testing::internal::GetCapturedStderr();
+    // x' = 2 x + precise / 10, y' = -y, rotation' = 3 rotation.
+    const tools::graph_generator::DenseLayer layer{4, 3, {0.1F, 0, 0, 2, 0, 0, 0, -1, 0, 0, 0, 3}, {0, 0, 0}};
+    tools::graph_generator::writeGraphFile(
+        representations::MarlowindsConstants::NEURAL_NETWORK_FOLDER + "/odometry/odometry_calibrator.pb",
+        tools::graph_generator::perceptronGraph({{layer}}, "dense_1_input", "pi/output_node"));
+    Walker calibrated(NORMAL, {0.4, 0.2, 0.05});
+    for (int cycle = 0; cycle < 30; ++cycle) {
+        const bool precise = cycle % 2 == 0;
+        for (Walker* walker : {&measured, &calibrated}) {
+            walker->walk.setWalkPreciseMode(precise);
+            walker->walk.update(WalkProbe::CYCLE, walker->joints);
+        }
+        const Pose2D raw = measured.walk.getOdometry().mean;
+        expectNear(calibrated.walk.getOdometry().mean,
+                   {3.0 * raw.rotation, 2.0 * raw.translation.x + (precise ? 0.1 : 0.0), -raw.translation.y}, 1e-6);
+    }
 }
 
 TEST(OmnidirectionalWalkZMPTest, TheFirstWalkAfterStartUpStandsWithTheFeetApart) {
