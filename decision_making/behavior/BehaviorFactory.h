@@ -5,8 +5,10 @@
 #include "decision_making/behavior/BeforeKickOffSetPlay.h"
 #include "decision_making/behavior/FocusBall.h"
 #include "decision_making/behavior/GoalieBehavior.h"
+#include "decision_making/behavior/NavigateToPosition.h"
 #include "decision_making/behavior/OpponentGoalSetPlay.h"
 #include "decision_making/behavior/OwnGoalSetPlay.h"
+#include "decision_making/behavior/PotentialFieldNavigation.h"
 #include "decision_making/behavior/Say.h"
 #include "decision_making/behavior/SetPlay.h"
 
@@ -27,6 +29,8 @@ public:
     virtual ~BehaviorFactory() = default;
 
     GoalieBehavior* getGoalieBehavior() { return &goalieBehavior; }
+    NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
+    PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
     FocusBall* getFocusBall() { return &focusBall; }
     Say* getSay() { return &say; }
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
@@ -38,6 +42,8 @@ public:
 private:
     // Built in this order, destroyed in reverse.
     GoalieBehavior goalieBehavior{this};
+    NavigateToPosition navigateToPosition{this};
+    PotentialFieldNavigation potentialFieldNavigation{this};
     FocusBall focusBall{this};
     Say say{this};
     BeamBehavior beamBehavior{this};
