@@ -1,5 +1,6 @@
 #include "decision_making/behavior/SetPlay.h"
 
+#include "decision_making/behavior/BehaviorFactory.h"
 #include "modeling/Modeling.h"
 
 #include <cmath>
@@ -26,6 +27,14 @@ Pose2D poseFromBallTowards(modeling::WorldModel& world, const Vector3<double>& g
 
 } // namespace
 
+void SetPlay::goToBarrierPositioning(modeling::Modeling& modeling) {
+    walkTo(modeling, calculateBarrierPositioning(modeling), TRAVEL_SPEED);
+}
+
+void SetPlay::goToReceiverPositioning(modeling::Modeling& modeling) {
+    walkTo(modeling, calculateReceiverPositioning(modeling), TRAVEL_SPEED);
+}
+
 Pose2D SetPlay::calculateBarrierPositioning(modeling::Modeling& modeling) {
     modeling::WorldModel& world = modeling.getWorldModel();
     return poseFromBallTowards(world, world.getOwnGoalPosition(), BARRIER_DISTANCE);
@@ -34,6 +43,13 @@ Pose2D SetPlay::calculateBarrierPositioning(modeling::Modeling& modeling) {
 Pose2D SetPlay::calculateReceiverPositioning(modeling::Modeling& modeling) {
     modeling::WorldModel& world = modeling.getWorldModel();
     return poseFromBallTowards(world, world.getTheirGoalPosition(), RECEIVER_DISTANCE);
+}
+
+void SetPlay::walkTo(modeling::Modeling& modeling, const Pose2D& target, double minimumSpeed) {
+    NavigateToPosition* navigation = factory->getNavigatePosition();
+    navigation->setTarget(target);
+    navigation->behave(modeling, minimumSpeed);
+    movementRequest = navigation->getMovementRequest();
 }
 
 } // namespace behavior

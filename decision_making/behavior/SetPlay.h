@@ -21,12 +21,17 @@ public:
     static constexpr double BARRIER_DISTANCE = 2.3;
     /// How far (m) the receiver stands from the ball towards their goal.
     static constexpr double RECEIVER_DISTANCE = 2.0;
+    /// The least speed (m/s) of the walks to the barrier and the receiver's place.
+    static constexpr double TRAVEL_SPEED = 0.9;
 
     SetPlay() = default;
     explicit SetPlay(BehaviorFactory* factory) : Behavior(factory) {}
 
     /// The last beam pose a beaming sub-play left; empty until the first.
     std::shared_ptr<marlowinds_lib::math::Pose2D> getBeamRequest() const { return beamPose; }
+
+    void goToBarrierPositioning(modeling::Modeling& modeling);
+    void goToReceiverPositioning(modeling::Modeling& modeling);
 
     /// BARRIER_DISTANCE from the ball towards the own goal's centre, facing the
     /// ball; the ball's pose when it lies on that centre.
@@ -36,6 +41,9 @@ public:
     marlowinds_lib::math::Pose2D calculateReceiverPositioning(modeling::Modeling& modeling);
 
 protected:
+    /// Walks to the pose through the role's one navigation.
+    void walkTo(modeling::Modeling& modeling, const marlowinds_lib::math::Pose2D& target, double minimumSpeed);
+
     std::shared_ptr<marlowinds_lib::math::Pose2D> beamPose;
 };
 
