@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<agent::SoccerPlayer> player;
     try {
         parser.parse(argc, argv);
-        player = std::make_unique<agent::SoccerPlayer>(parser.getServerIP(), parser.getAgentPort(),
-                                                       parser.getTeamName(), parser.getAgentNumber());
+        player =
+            std::make_unique<agent::SoccerPlayer>(parser.getServerIP(), parser.getAgentPort(), parser.getTeamName(),
+                                                  parser.getAgentNumber(), parser.getMonitorPort());
         player->play();
     } catch (const intentional_exception& help) {
         std::cerr << help.what() << std::endl;

@@ -289,6 +289,34 @@ TEST(ServerSocketImplTest, PortsUpTo65535AreTriedAndNoneBeyond) {
     }
 }
 
+TEST(ServerSocketImplTest, WaitingForAFrameEndsWhenDataOrTheEndOfTheConnectionComes) {
+    constexpr std::chrono::milliseconds SHORT{50};
+    struct Row {
+        const char* name;
+        std::function<void(Link&)> server;
+        bool ready;
+    };
+    const std::vector<Row> rows = {
+        {"silence", [](Link&) {}, false},
+        {"a frame", [](Link& link) { link.deliver(FrameChannel::frame("(syn)")); }, true},
+        {"a hang-up", [](Link& link) { link.hangUp(); }, true},
+    };
+    for (const Row& row : rows) {
+        Link link;
+        row.server(link);
+
+        EXPECT_EQ(link.socket.waitForMessage(row.ready ? TIMEOUT : SHORT), row.ready) << row.name;
+    }
+    for (const bool tryToConnect : {false, true}) {
+        ServerSocketImpl socket("127.0.0.1", unusedPort());
+        if (tryToConnect) {
+            socket.establishConnection();
+        }
+        // The receive that follows returns at once with nothing.
+        EXPECT_TRUE(socket.waitForMessage(TIMEOUT)) << tryToConnect;
+    }
+}
+
 TEST(ServerSocketImplTest, ClosingTwiceNeverClosesAnotherFilesDescriptor) {
     int reused = -1;
     {
