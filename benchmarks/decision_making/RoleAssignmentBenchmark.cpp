@@ -1,13 +1,19 @@
+#include "decision_making/positioning/role_assignment/MarkingSystem.h"
 #include "decision_making/positioning/role_assignment/SCRAMByMMDR.h"
+#include "tests/decision_making/HandBuiltModeling.h"
 
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 
+using decision_making::positioning::role_assignment::MarkingSystem;
 using decision_making::positioning::role_assignment::SCRAMByMMDR;
+using marlowinds_lib::math::Pose2D;
+using Access = decision_making::testing::HandBuiltModeling::Access;
 
 // One assignment of ten players to ten places, one of them a marking point, as each field player solves it every cycle.
 void assignTenPlayers(benchmark::State& state) {
@@ -36,6 +42,31 @@ void assignTenPlayers(benchmark::State& state) {
     }
 }
 BENCHMARK(assignTenPlayers);
+
+// A field player's whole proposal with every teammate known: the formation for the ball, the opponent to
+// mark and the assignment; the ball moves from cycle to cycle.
+void proposeRoles(benchmark::State& state) {
+    decision_making::testing::HandBuiltModeling models(6);
+    Access::setPlaySide(models.world(), representations::PlaySide::LEFT);
+    for (int number = 1; number <= 11; ++number) {
+        const Pose2D place(0.0, -12.0 + 2.0 * number, 6.0 - 1.1 * number);
+        if (number == 6) {
+            Access::setSelfPose(models.world(), place);
+        } else {
+            Access::setTeammate(models.world(), number, place);
+        }
+        Access::setOpponent(models.world(), number, Pose2D(0.0, 11.0 - 2.0 * number, 0.9 * number - 5.0));
+    }
+    MarkingSystem marking(std::string(MARLOWINDS_CONFIGURATION_DIR) + "/formation/");
+    double x = -14.0;
+    for (auto _ : state) {
+        x = x >= 14.0 ? -14.0 : x + 0.37;
+        Access::setBall(models.world(), Pose2D(0.0, x, 0.4 * x));
+        Access::refreshPlayerLists(models.world());
+        marking.selectRolesAndAssign(models.modeling);
+    }
+}
+BENCHMARK(proposeRoles);
 
 } // namespace
 
