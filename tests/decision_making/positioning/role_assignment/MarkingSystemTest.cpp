@@ -63,37 +63,6 @@ TEST(MarkingSystemTest, MarkingPointsAndTheField) {
     }
 }
 
-TEST(MarkingSystemTest, OnlyTheOpponentNearestTheBallIsMarkedAndOnlyInsideTheField) {
-    struct Case {
-        const char* what;
-        Position nearest;
-        int expectedMarked; // uniform number, 0 for none
-    } const cases[] = {
-        {"nearest inside", {2.0, 1.0}, 4},
-        {"nearest beyond the touch line, another inside", {2.0, 10.2}, 0},
-        {"nearest on the goal line", {15.0, 1.0}, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        HandBuiltModeling models(3);
-        Access::setPlaySide(models.world(), representations::PlaySide::LEFT);
-        Access::setBall(models.world(), Pose2D(0.0, c.nearest.x, c.nearest.y - 0.3));
-        Access::setOpponent(models.world(), 4, Pose2D(0.0, c.nearest));
-        Access::setOpponent(models.world(), 8, Pose2D(0.0, -5.0, 0.0));
-        Access::refreshPlayerLists(models.world());
-        MarkingSystem marking(FORMATIONS);
-
-        const std::vector<representations::OtherPlayer*>& marked = marking.decideWhoMarks(models.modeling);
-
-        if (c.expectedMarked == 0) {
-            EXPECT_TRUE(marked.empty());
-        } else {
-            ASSERT_EQ(marked.size(), 1u);
-            EXPECT_EQ(marked[0]->getId(), c.expectedMarked);
-        }
-    }
-}
-
 /// Over a sequence of cycles the ball, the play mode and the players move: each
 /// cycle the field players stand on the formation positions in a new order, and
 /// sometimes an opponent near the ball is marked by the player standing on its
