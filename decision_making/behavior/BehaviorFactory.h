@@ -6,6 +6,7 @@
 #include "decision_making/behavior/FocusBall.h"
 #include "decision_making/behavior/GoalieBehavior.h"
 #include "decision_making/behavior/NavigateToPosition.h"
+#include "decision_making/behavior/NavigateToStaticPosition.h"
 #include "decision_making/behavior/OpponentGoalSetPlay.h"
 #include "decision_making/behavior/OwnGoalSetPlay.h"
 #include "decision_making/behavior/PotentialFieldNavigation.h"
@@ -19,6 +20,8 @@ namespace behavior {
 /// address and handed out by a getter of its own. Behaviours reach each other
 /// through it, so every user of a kind shares one instance and its state.
 ///
+/// Building one reads the formation files, by the agent's relative path.
+///
 /// Neither copyable nor movable: the behaviours keep the address of the
 /// factory that built them, which a copy would leave pointing at the original.
 class BehaviorFactory {
@@ -30,6 +33,7 @@ public:
 
     GoalieBehavior* getGoalieBehavior() { return &goalieBehavior; }
     NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
+    NavigateToStaticPosition* getNavigateToStaticPosition() { return &navigateToStaticPosition; }
     PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
     FocusBall* getFocusBall() { return &focusBall; }
     Say* getSay() { return &say; }
@@ -43,6 +47,7 @@ private:
     // Built in this order, destroyed in reverse.
     GoalieBehavior goalieBehavior{this};
     NavigateToPosition navigateToPosition{this};
+    NavigateToStaticPosition navigateToStaticPosition{this};
     PotentialFieldNavigation potentialFieldNavigation{this};
     FocusBall focusBall{this};
     Say say{this};

@@ -4,6 +4,7 @@
 #include "decision_making/behavior/BehaviorFactory.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ protected:
         return navigation.getMovementRequest();
     }
 
+    tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // factories read formations
     HandBuiltModeling models{7};
     BehaviorFactory factory;
     SetPlay& setPlay = *factory.getSetPlay();
