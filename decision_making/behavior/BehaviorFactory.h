@@ -4,10 +4,18 @@
 #include "decision_making/behavior/BeamBehavior.h"
 #include "decision_making/behavior/BeforeKickOffSetPlay.h"
 #include "decision_making/behavior/FocusBall.h"
+#include "decision_making/behavior/GameOverSetPlay.h"
 #include "decision_making/behavior/GoalieBehavior.h"
 #include "decision_making/behavior/NavigateToPosition.h"
 #include "decision_making/behavior/NavigateToStaticPosition.h"
+#include "decision_making/behavior/OpponentCornerKickSetPlay.h"
+#include "decision_making/behavior/OpponentFreeKickSetPlay.h"
+#include "decision_making/behavior/OpponentGoalKickSetPlay.h"
 #include "decision_making/behavior/OpponentGoalSetPlay.h"
+#include "decision_making/behavior/OpponentKickInSetPlay.h"
+#include "decision_making/behavior/OpponentKickOffSetPlay.h"
+#include "decision_making/behavior/OpponentOffsideSetPlay.h"
+#include "decision_making/behavior/OwnGoalKickSetPlay.h"
 #include "decision_making/behavior/OwnGoalSetPlay.h"
 #include "decision_making/behavior/PotentialFieldNavigation.h"
 #include "decision_making/behavior/Say.h"
@@ -40,7 +48,15 @@ public:
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
     SetPlay* getSetPlay() { return &setPlay; }
     BeforeKickOffSetPlay* getBeforeKickOffSetPlay() { return &beforeKickOffSetPlay; }
+    GameOverSetPlay* getGameOverSetPlay() { return &gameOverSetPlay; }
+    OpponentCornerKickSetPlay* getOpponentCornerKickSetPlay() { return &opponentCornerKickSetPlay; }
+    OpponentFreeKickSetPlay* getOpponentFreeKickSetPlay() { return &opponentFreeKickSetPlay; }
+    OpponentGoalKickSetPlay* getOpponentGoalKickSetPlay() { return &opponentGoalKickSetPlay; }
     OpponentGoalSetPlay* getOpponentGoalSetPlay() { return &opponentGoalSetPlay; }
+    OpponentKickInSetPlay* getOpponentKickInSetPlay() { return &opponentKickInSetPlay; }
+    OpponentKickOffSetPlay* getOpponentKickOffSetPlay() { return &opponentKickOffSetPlay; }
+    OpponentOffsideSetPlay* getOpponentOffsideSetPlay() { return &opponentOffsideSetPlay; }
+    OwnGoalKickSetPlay* getOwnGoalKickSetPlay() { return &ownGoalKickSetPlay; }
     OwnGoalSetPlay* getOwnGoalSetPlay() { return &ownGoalSetPlay; }
 
 private:
@@ -54,7 +70,15 @@ private:
     BeamBehavior beamBehavior{this};
     SetPlay setPlay{this};
     BeforeKickOffSetPlay beforeKickOffSetPlay{this};
+    GameOverSetPlay gameOverSetPlay{this};
+    OpponentCornerKickSetPlay opponentCornerKickSetPlay{this};
+    OpponentFreeKickSetPlay opponentFreeKickSetPlay{this};
+    OpponentGoalKickSetPlay opponentGoalKickSetPlay{this};
     OpponentGoalSetPlay opponentGoalSetPlay{this};
+    OpponentKickInSetPlay opponentKickInSetPlay{this};
+    OpponentKickOffSetPlay opponentKickOffSetPlay{this};
+    OpponentOffsideSetPlay opponentOffsideSetPlay{this};
+    OwnGoalKickSetPlay ownGoalKickSetPlay{this};
     OwnGoalSetPlay ownGoalSetPlay{this};
 };
 

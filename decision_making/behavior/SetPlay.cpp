@@ -27,6 +27,12 @@ Pose2D poseFromBallTowards(modeling::WorldModel& world, const Vector3<double>& g
 
 } // namespace
 
+void SetPlay::goToDelaunayPositioning(modeling::Modeling& modeling) {
+    NavigateToStaticPosition* formationPlace = factory->getNavigateToStaticPosition();
+    formationPlace->behave(modeling);
+    movementRequest = formationPlace->getMovementRequest();
+}
+
 void SetPlay::goToBarrierPositioning(modeling::Modeling& modeling) {
     walkTo(modeling, calculateBarrierPositioning(modeling), TRAVEL_SPEED);
 }
@@ -50,6 +56,14 @@ void SetPlay::walkTo(modeling::Modeling& modeling, const Pose2D& target, double 
     navigation->setTarget(target);
     navigation->behave(modeling, minimumSpeed);
     movementRequest = navigation->getMovementRequest();
+}
+
+void SetPlay::defendSetPiece(modeling::Modeling& modeling) {
+    if (modeling.getWorldModel().selfIsClosestToBall()) {
+        goToBarrierPositioning(modeling);
+    } else {
+        goToDelaunayPositioning(modeling);
+    }
 }
 
 } // namespace behavior

@@ -30,6 +30,8 @@ public:
     /// The last beam pose a beaming sub-play left; empty until the first.
     std::shared_ptr<marlowinds_lib::math::Pose2D> getBeamRequest() const { return beamPose; }
 
+    /// Walks to the agent's place by its agreed role.
+    void goToDelaunayPositioning(modeling::Modeling& modeling);
     void goToBarrierPositioning(modeling::Modeling& modeling);
     void goToReceiverPositioning(modeling::Modeling& modeling);
 
@@ -43,6 +45,8 @@ public:
 protected:
     /// Walks to the pose through the role's one navigation.
     void walkTo(modeling::Modeling& modeling, const marlowinds_lib::math::Pose2D& target, double minimumSpeed);
+    /// The opponents' set piece: the player closest to the ball stands as the barrier, the others take their places.
+    void defendSetPiece(modeling::Modeling& modeling);
 
     std::shared_ptr<marlowinds_lib::math::Pose2D> beamPose;
 };

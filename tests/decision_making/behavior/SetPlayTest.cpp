@@ -43,6 +43,46 @@ protected:
         Access::setPlaySide(models.world(), representations::PlaySide::LEFT);
     }
 
+    enum class Move { FORMATION, BARRIER, RECEIVER };
+    enum class Standing { CLOSEST, SECOND_CLOSEST, FARTHER };
+
+    /// The agent, number 7, far from the ball and from every place it may go to,
+    /// agreed closest to the ball (no teammate known), second or neither.
+    void arrange(Standing standing) {
+        Access::setBall(models.world(), Pose2D(0.0, 3.0, 2.0));
+        Access::setSelfPose(models.world(), Pose2D(0.0, -8.0, -6.0));
+        for (const int number : {2, 3}) {
+            Access::forgetTeammate(models.world(), number);
+        }
+        if (standing != Standing::CLOSEST) {
+            Access::setTeammate(models.world(), 2, Pose2D(0.0, 2.0, 2.0));
+        }
+        if (standing == Standing::FARTHER) {
+            Access::setTeammate(models.world(), 3, Pose2D(0.0, 4.0, 2.0));
+        }
+        Access::refreshPlayerLists(models.world());
+    }
+
+    /// One step of the play made the move: its request is the one of the partner that makes it.
+    void expectMove(Behavior& play, Move move, const char* what) {
+        NavigateToStaticPosition& formationPlace = *factory.getNavigateToStaticPosition();
+        const auto formationRequestBefore = formationPlace.getMovementRequest();
+        play.behave(models.modeling);
+        const auto request = play.getMovementRequest();
+        switch (move) {
+        case Move::FORMATION:
+            EXPECT_NE(formationPlace.getMovementRequest(), formationRequestBefore) << what;
+            EXPECT_EQ(request, formationPlace.getMovementRequest()) << what;
+            break;
+        case Move::BARRIER:
+            expectSameWalk(request, walkTo(setPlay.calculateBarrierPositioning(models.modeling), 0.9), what);
+            break;
+        case Move::RECEIVER:
+            expectSameWalk(request, walkTo(setPlay.calculateReceiverPositioning(models.modeling), 0.9), what);
+            break;
+        }
+    }
+
     /// What the navigation alone makes of the target, in a role of its own.
     std::shared_ptr<control::MovementRequest> walkTo(const Pose2D& target, double minimumSpeed) {
         NavigateToPosition& navigation = *reference.getNavigatePosition();
@@ -89,6 +129,34 @@ TEST_F(SetPlayTest, BarrierAndReceiverAreWalkedToAtTravelSpeed) {
     Access::setSelfPose(models.world(), Pose2D(-0.5, 2.4, -0.6));
     setPlay.goToReceiverPositioning(models.modeling);
     expectSameWalk(setPlay.getMovementRequest(), walkTo({M_PI, 2.0, 0.0}, 0.9), "receiver");
+}
+
+TEST_F(SetPlayTest, EachPlayMovesThePlayerByItsStandingToTheBall) {
+    using M = Move;
+    const struct {
+        const char* play;
+        Behavior& behavior;
+        Move closest;
+        Move secondClosest;
+        Move farther;
+    } table[] = {
+        {"their kick-off", *factory.getOpponentKickOffSetPlay(), M::FORMATION, M::FORMATION, M::FORMATION},
+        {"own goal kick", *factory.getOwnGoalKickSetPlay(), M::FORMATION, M::FORMATION, M::FORMATION},
+        {"game over", *factory.getGameOverSetPlay(), M::FORMATION, M::FORMATION, M::FORMATION},
+        {"their kick-in", *factory.getOpponentKickInSetPlay(), M::BARRIER, M::FORMATION, M::FORMATION},
+        {"their corner kick", *factory.getOpponentCornerKickSetPlay(), M::BARRIER, M::FORMATION, M::FORMATION},
+        {"their goal kick", *factory.getOpponentGoalKickSetPlay(), M::BARRIER, M::FORMATION, M::FORMATION},
+        {"their offside", *factory.getOpponentOffsideSetPlay(), M::BARRIER, M::FORMATION, M::FORMATION},
+        {"their free kick", *factory.getOpponentFreeKickSetPlay(), M::BARRIER, M::FORMATION, M::FORMATION},
+    };
+    for (const auto& row : table) {
+        arrange(Standing::CLOSEST);
+        expectMove(row.behavior, row.closest, row.play);
+        arrange(Standing::SECOND_CLOSEST);
+        expectMove(row.behavior, row.secondClosest, row.play);
+        arrange(Standing::FARTHER);
+        expectMove(row.behavior, row.farther, row.play);
+    }
 }
 
 } // namespace
