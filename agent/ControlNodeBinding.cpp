@@ -1,9 +1,12 @@
 #include "agent/ControlNodeBinding.h"
 
+#include "control/keyframe/KeyframeType.h"
+#include "representations/MarlowindsConstants.h"
 #include "utils/configure_tree/control/KickNodeCreator.h"
 #include "utils/configure_tree/control/WalkNodeCreator.h"
 
 #include <functional>
+#include <iostream>
 #include <stdexcept>
 
 namespace agent {
@@ -39,8 +42,9 @@ void ControlNodeBinding::bind(Node& controlNode, control::ControlImpl& control) 
                 bindWalk(*child, control);
             } else if (childName == "kick") {
                 bindKick(*child, control);
+            } else if (childName == "keyframe") {
+                bindKeyframes(*child, control);
             }
-            // "keyframe" belongs to the keyframe page manager, which reads its pages itself.
         }
     }
 }
@@ -71,6 +75,17 @@ void ControlNodeBinding::bindWalk(Node& walk, control::ControlImpl& control) {
 void ControlNodeBinding::bindKick(Node& kick, control::ControlImpl& control) {
     readNamingTheSource(utils::configure_tree::control::KickNodeCreator::FILE,
                         [&] { control::kick::KickZMPParams::setKickParameters(kick, control.getKickParams()); });
+}
+
+void ControlNodeBinding::bindKeyframes(Node& keyframe, control::ControlImpl& control) {
+    auto& pages = control.getKeyframePlayer().getPageManager();
+    pages.setParameter(keyframe);
+    // Reported now rather than when a match requests the page, which is then refused.
+    for (const std::string& name : pages.findMissingPages(control::keyframe::KeyframeType::getRequestedPages())) {
+        std::cerr << "(ControlNodeBinding) no keyframe page \"" << name << "\" under "
+                  << representations::MarlowindsConstants::KEYFRAME_FOLDER << ": its requests will be refused"
+                  << std::endl;
+    }
 }
 
 } // namespace agent

@@ -2,6 +2,7 @@
 #define CONTROL_CONTROLIMPL_H
 
 #include "control/Control.h"
+#include "control/keyframe/KeyframePlayer.h"
 #include "control/kick/KickZMPParams.h"
 #include "control/walking/OmnidirectionalWalkZMPParams.h"
 #include "marlowinds_lib/utils/patterns/Configurable.h"
@@ -12,7 +13,7 @@ namespace control {
 
 /// Motion control for one body type. It commands no motion yet: every joint
 /// speed is zero and the walk reports no odometry. It holds the parameter
-/// records that the configuration is bound to at start-up.
+/// records and the keyframe pages that the configuration is bound to at start-up.
 class ControlImpl : public Control, public marlowinds_lib::utils::patterns::Configurable<ControlImpl> {
 public:
     explicit ControlImpl(representations::RobotType::ROBOT_TYPE robotType);
@@ -27,12 +28,15 @@ public:
     walking::OmnidirectionalWalkZMPParams& getCurrentWalkParams() { return currentWalkParams; }
     /// The kick's parameters (configuration leaf "kick").
     kick::KickZMPParams& getKickParams() { return kickParams; }
+    /// The keyframe player, whose page manager takes the configuration's "keyframe" node.
+    keyframe::KeyframePlayer& getKeyframePlayer() { return keyframePlayer; }
 
 private:
     walking::OmnidirectionalWalkZMPParams currentWalkParams =
         walking::OmnidirectionalWalkZMPParams::getOmnidirectionalWalkZMPParams(
             walking::OmnidirectionalWalkZMParamsType::NORMAL);
     kick::KickZMPParams kickParams = kick::KickZMPParams::getDefaultKickZMPParams();
+    keyframe::KeyframePlayer keyframePlayer;
     representations::NaoJoints jointsCommands;
 };
 

@@ -231,6 +231,15 @@ TEST_F(AgentEndToEndTest, AMissingConfigurationFileIsNamedBeforeAnyConnection) {
     EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
 }
 
+TEST_F(AgentEndToEndTest, AKeyframePageThatWouldNeverEndIsNamedBeforeAnyConnection) {
+    TemporaryFolder::write(folder / "configuration/core/control/keyframe/getReady.json",
+                           R"({"name": "getReady", "speedRate": 0, "steps": [{"delta": 1}, {"delta": 1}]})");
+    start({"--agent-port", std::to_string(server.getPort()), "--agent-number", "5"});
+    EXPECT_NE(exitStatus(), 0);
+    EXPECT_NE(agent->standardError().find("control/keyframe/getReady.json"), std::string::npos) << agent->describe();
+    EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
+}
+
 TEST_F(AgentEndToEndTest, HelpListsTheOptionsAndConnectsNowhere) {
     start({"--agent-port", std::to_string(server.getPort()), "--help"});
     EXPECT_EQ(exitStatus(), 0) << agent->describe();

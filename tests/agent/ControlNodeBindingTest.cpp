@@ -132,5 +132,33 @@ TEST_F(ControlNodeBindingTest, BadValuesAreReportedWithTheirFileAndKey) {
     EXPECT_THROW(ControlNodeBinding::bind(*tree({{"circle", R"({"period": "1e999"})"}}), control), std::out_of_range);
 }
 
+TEST_F(ControlNodeBindingTest, TheKeyframeNodeLoadsThePagesAndEachRequestedPageMissingIsNamed) {
+    const auto withPage = [](const char* json) {
+        auto keyframe = std::make_shared<Branch>();
+        keyframe->addChild("../configuration/core/control/keyframe/fall/page.json", tests::jsonLeaf(json));
+        auto stateMachine = std::make_shared<Branch>();
+        stateMachine->addChild("keyframe", keyframe);
+        Branch controlNode;
+        controlNode.addChild("stateMachine", stateMachine);
+        return controlNode;
+    };
+    Branch sound = withPage(R"({"name": "fallBack", "steps": [{"delta": 0.2}, {"delta": 1}]})");
+    testing::internal::CaptureStderr();
+    ControlNodeBinding::bind(sound, control);
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(control.getKeyframePlayer().setPage("fallBack"));
+    EXPECT_EQ(reported.find("\"fallBack\""), std::string::npos) << reported;
+    EXPECT_NE(reported.find("no keyframe page \"getReady\""), std::string::npos) << reported;
+    EXPECT_NE(reported.find("no keyframe page \"kick20mLeftLeg\""), std::string::npos) << reported;
+
+    Branch broken = withPage(R"({"name": "fallFront", "speedRate": 0, "steps": [{"delta": 0.2}, {"delta": 1}]})");
+    try {
+        ControlNodeBinding::bind(broken, control);
+        ADD_FAILURE() << "accepted a page that never ends";
+    } catch (const std::invalid_argument& error) {
+        EXPECT_NE(std::string(error.what()).find("keyframe/fall/page.json"), std::string::npos) << error.what();
+    }
+}
+
 } // namespace
 } // namespace agent

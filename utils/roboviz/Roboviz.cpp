@@ -1,5 +1,8 @@
 #include "utils/roboviz/Roboviz.h"
 
+#include "core/utils/parameter_store/ParameterStore.h"
+#include "utils/roboviz/RobovizImplementation.h"
+
 #include <utility>
 
 namespace utils {
@@ -7,20 +10,24 @@ namespace roboviz {
 
 namespace {
 
-// On: getInstance hands out the do-nothing base. The drawing implementation is
-// not built into this program, so the switch cannot be turned off here.
-constexpr bool stubInstance = true;
+// On: getInstance hands out the do-nothing base. The build option
+// MARLOWINDS_ROBOVIZ turns it off, and the agent then draws in the monitor.
+constexpr bool stubInstance = MARLOWINDS_ROBOVIZ_DRAWING == 0;
 
 std::unique_ptr<Roboviz> makeInstance() {
-    static_assert(stubInstance, "no drawing implementation is built into this program");
-    return std::make_unique<Roboviz>();
+    if constexpr (stubInstance) {
+        return std::make_unique<Roboviz>();
+    } else {
+        return std::make_unique<RobovizImplementation>(core::utils::parameter_store::ParameterStore::global().root(),
+                                                       Roboviz::ROBOVIZ_HOST, Roboviz::ROBOVIZ_PORT);
+    }
 }
 
 } // namespace
 
 int Roboviz::agentNumber = 0;
-const std::string Roboviz::ROBOVIZ_HOST = "localhost";
-const std::string Roboviz::ROBOVIZ_PORT = "32769";
+std::string Roboviz::ROBOVIZ_HOST = "localhost";
+std::string Roboviz::ROBOVIZ_PORT = "32769";
 const std::string Roboviz::DRAWINGS_BIND_PATH = "drawings";
 const bool Roboviz::DRAW_SET_DEFAULT = true;
 const bool Roboviz::DRAW_SET_PERSIST = true;

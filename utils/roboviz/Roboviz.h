@@ -10,9 +10,9 @@ namespace utils {
 namespace roboviz {
 
 /// Debug drawing for the RoboViz monitor, in named drawing sets. This base does
-/// nothing, so drawing costs one virtual call unless a drawing implementation
-/// is installed as the process-wide instance. Coordinates are metres in the
-/// field frame.
+/// nothing, so drawing costs one virtual call unless the process-wide instance
+/// is the drawing implementation (the build option MARLOWINDS_ROBOVIZ).
+/// Coordinates are metres in the field frame.
 class Roboviz {
 public:
     enum COLOR {
@@ -34,8 +34,9 @@ public:
 
     /// The uniform number the agent plays with; prefixes the drawing-set names.
     static int agentNumber;
-    static const std::string ROBOVIZ_HOST;
-    static const std::string ROBOVIZ_PORT;
+    /// The monitor's UDP endpoint, read when the drawing implementation is made.
+    static std::string ROBOVIZ_HOST;
+    static std::string ROBOVIZ_PORT;
     /// Parameter-store node holding one on/off flag per drawing set.
     static const std::string DRAWINGS_BIND_PATH;
     static const bool DRAW_SET_DEFAULT;

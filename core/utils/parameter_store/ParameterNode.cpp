@@ -123,6 +123,11 @@ std::string ParameterNode::folder(const std::string& path) const {
 }
 
 void ParameterNode::load(const std::string& path) {
+    loadedFrom = path;
+    read(path);
+}
+
+void ParameterNode::read(const std::string& path) {
     const std::string here = folder(path);
     boost::system::error_code error;
     if (!fs::is_directory(here, error)) {
@@ -135,7 +140,7 @@ void ParameterNode::load(const std::string& path) {
     for (fs::directory_iterator entry(here, error), end; !error && entry != end; entry.increment(error)) {
         const std::string name = entry->path().filename().string();
         if (fs::is_directory(entry->status()) && isFolderName(name)) {
-            newChild(name).load(path.empty() ? name : path + "/" + name);
+            newChild(name).read(path.empty() ? name : path + "/" + name);
         }
     }
     if (error) {
@@ -171,7 +176,8 @@ bool ParameterNode::save(const std::string& path) const noexcept {
         }
         bool saved = writeValues(here);
         for (const auto& [name, node] : children) {
-            saved = node->save(path.empty() ? name : path + "/" + name) && saved;
+            const std::string below = path.empty() ? name : path + "/" + name;
+            saved = node->save(node->loadedFrom.value_or(below)) && saved;
         }
         return saved;
     } catch (const std::exception& error) {

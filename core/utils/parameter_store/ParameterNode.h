@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace core {
@@ -33,9 +34,11 @@ public:
 
     /// Reads the node and its children from the folder path below the origin.
     /// A missing folder reads as nothing; values read replace those held. A
-    /// malformed values file raises std::runtime_error naming the file.
+    /// malformed values file raises std::runtime_error naming the file. The
+    /// node remembers the folder: saving its parent writes it back there.
     void load(const std::string& path);
-    /// Writes the node and its children to the folder path below the origin.
+    /// Writes the node and its children to the folder path below the origin; a
+    /// child goes to the folder it was loaded from, else to its name below path.
     /// Each file is written whole under a temporary name and then renamed over
     /// the old one, so a reader never sees half a file. Never throws: a failure
     /// is reported on the standard error stream and gives false.
@@ -54,12 +57,14 @@ private:
     };
 
     std::string folder(const std::string& path) const;
+    void read(const std::string& path);
     void readValues(const std::string& file);
     bool writeValues(const std::string& folder) const;
 
     const ParameterStore& store;
     std::map<std::string, Value> values;
     std::map<std::string, std::unique_ptr<ParameterNode>> children;
+    std::optional<std::string> loadedFrom;
 };
 
 } // namespace parameter_store

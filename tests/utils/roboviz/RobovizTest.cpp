@@ -1,5 +1,9 @@
 #include "utils/roboviz/Roboviz.h"
 
+#include "core/utils/parameter_store/ParameterStore.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/utils/roboviz/DrawDatagrams.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -96,6 +100,42 @@ TEST_F(RobovizShortFormTest, ShortFormsReachTheProcessWideFrontEndsInWhite) {
         ASSERT_EQ(calls.size(), 1u) << testCase.expected;
         EXPECT_EQ(calls.front(), testCase.expected);
     }
+}
+
+// These tests build the facade with its switch as MARLOWINDS_ROBOVIZ sets it:
+// whoever draws through the facade reaches the monitor.
+TEST(RobovizTest, WithTheDrawingSwitchOnTheFacadeSendsToTheMonitor) {
+    tests::TemporaryFolder folder;
+    tests::UdpListener monitor;
+    auto& store = core::utils::parameter_store::ParameterStore::global();
+    const std::string origin = store.getOriginFolder();
+    store.setOriginFolder(folder.string());
+    const std::string host = Roboviz::ROBOVIZ_HOST;
+    const std::string port = Roboviz::ROBOVIZ_PORT;
+    Roboviz::ROBOVIZ_HOST = "127.0.0.1";
+    Roboviz::ROBOVIZ_PORT = monitor.port();
+    Roboviz::agentNumber = 10;
+    auto previous = RecordingRoboviz::installInstance(nullptr);
+
+    const float triangle[] = {1, 2, 0, 3, 4, 0, 5, 6, 0};
+    Roboviz::getInstance()->drawLine("a", 1, 2, 3, 4, 5, 6);
+    Roboviz::getInstance()->drawPolygon("b", triangle, 3);
+    Roboviz::getInstance()->swapBuffers("ball");
+    const tests::DrawDatagram line = tests::decodeDrawDatagram(monitor.receive());
+    const tests::DrawDatagram polygon = tests::decodeDrawDatagram(monitor.receive());
+    const std::string swap = monitor.receive();
+
+    RecordingRoboviz::installInstance(std::move(previous));
+    Roboviz::agentNumber = 0;
+    Roboviz::ROBOVIZ_HOST = host;
+    Roboviz::ROBOVIZ_PORT = port;
+    store.setOriginFolder(origin);
+
+    EXPECT_EQ(line.name, "[10]a");
+    EXPECT_EQ(line.numbers.back(), "3.000");
+    EXPECT_EQ(line.color, (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ(polygon.color, (std::vector<int>{255, 255, 255, 255}));
+    EXPECT_EQ(swap, std::string("\0\0[10]ball\0", 11));
 }
 
 TEST(RobovizTest, TheDoNothingBaseStaysSilent) {

@@ -49,6 +49,18 @@ TEST_F(ParameterStoreTest, SavedValuesComeBackInAFreshStore) {
     EXPECT_FALSE(loaded.hasValue("transient"));
 }
 
+TEST_F(ParameterStoreTest, ANodeLoadedFromAFolderOfItsOwnIsSavedBackThere) {
+    tests::TemporaryFolder::write(valuesFile("rhio/drawings"), "{ \"ball\": false }");
+    ParameterNode& drawings = store.root().newChild("drawings");
+    drawings.load("rhio/drawings");
+    drawings.setValue("field", true, true);
+    ASSERT_TRUE(store.root().save(""));
+
+    EXPECT_EQ(tests::TemporaryFolder::read(valuesFile("rhio/drawings")),
+              "{\n    \"ball\": false,\n    \"field\": true\n}\n");
+    EXPECT_FALSE(boost::filesystem::exists(folder / "dynamic/drawings"));
+}
+
 TEST_F(ParameterStoreTest, AnEmptyNodeIsSavedAsAnEmptyObject) {
     store.root().newChild("params");
     ASSERT_TRUE(store.root().save(""));
