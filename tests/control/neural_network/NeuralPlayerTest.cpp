@@ -1,0 +1,90 @@
+#include "control/neural_network/NeuralPlayer.h"
+
+#include "representations/MarlowindsConstants.h"
+#include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
+#include "tools/graph_generator/GraphFileWriter.h"
+#include "tools/graph_generator/Perceptron.h"
+
+#include <gtest/gtest.h>
+
+namespace control {
+namespace neural_network {
+namespace {
+
+using representations::NaoJoints;
+
+/// Joint j = (j + 1) / 100 · t + offset; the end signal is t itself.
+void writeMotion(const std::string& name, float offset) {
+    tools::graph_generator::DenseLayer layer{1, 23, std::vector<float>(23), std::vector<float>(23, offset)};
+    for (int j = 0; j < 22; ++j) {
+        layer.weights[j] = static_cast<float>(j + 1) / 100.0F;
+    }
+    layer.weights[22] = 1.0F;
+    layer.bias[22] = 0.0F;
+    tools::graph_generator::writeGraphFile(
+        representations::MarlowindsConstants::NEURAL_NETWORK_FOLDER + "/" + name + ".pb",
+        tools::graph_generator::perceptronGraph({{layer}}, NeuralPlayer::INPUT_NODE, NeuralPlayer::OUTPUT_NODE));
+}
+
+class NeuralPlayerTest : public testing::Test {
+protected:
+    marlowinds_lib::utils::TemporaryWorkingDirectory workingDirectory;
+    NeuralPlayer player{representations::MarlowindsConstants::NEURAL_NETWORK_FOLDER};
+};
+
+TEST_F(NeuralPlayerTest, PlaysTheMotionUntilTheEndSignalIsAboveItsThreshold) {
+    writeMotion("kick/test", 0.5F);
+    player.setNetwork("kick/test", 1);
+    struct Cycle {
+        double time;
+        bool started;
+        bool ended;
+    };
+    // The network computes in float: 0.9 arrives just below 0.9, 0.9000001 just above.
+    for (const Cycle& cycle :
+         {Cycle{0.0, true, false}, Cycle{0.5, false, false}, Cycle{0.9, false, false}, Cycle{0.9000001, false, true}}) {
+        SCOPED_TRACE(cycle.time);
+        const NaoJoints& joints = player.getDesiredJoints({cycle.time});
+        EXPECT_EQ(player.hasStarted(), cycle.started);
+        EXPECT_EQ(player.hasEnded(), cycle.ended);
+        for (int j = 0; j < NaoJoints::NUMBER_OF_JOINTS; ++j) {
+            EXPECT_NEAR(joints.getValue(static_cast<NaoJoints::HINGE_JOINTS>(j)), (j + 1) / 100.0 * cycle.time + 0.5,
+                        1e-6);
+        }
+    }
+}
+
+TEST_F(NeuralPlayerTest, EveryMotionLoadsItsGraphAfresh) {
+    writeMotion("motion", 0.5F);
+    player.setNetwork("motion", 1);
+    player.forwardPass({1.0});
+    ASSERT_TRUE(player.hasEnded());
+
+    writeMotion("motion", -0.25F);
+    player.setNetwork("motion", 1);
+    EXPECT_NEAR(player.getDesiredJoints({0.0}).getValue(NaoJoints::NECK_YAW), -0.25, 1e-7);
+    EXPECT_TRUE(player.hasStarted());
+    EXPECT_FALSE(player.hasEnded());
+
+    // A pass without features reads the time as 0, as the network does.
+    player.forwardPass({0.5});
+    EXPECT_NEAR(player.getDesiredJoints({}).getValue(NaoJoints::NECK_YAW), -0.25, 1e-7);
+    EXPECT_TRUE(player.hasStarted());
+}
+
+TEST_F(NeuralPlayerTest, AMotionWithoutAGraphEndsAtOnce) {
+    // Before any network is set, and with a graph file that is missing.
+    player.forwardPass({0.0});
+    EXPECT_TRUE(player.hasEnded());
+
+    testing::internal::CaptureStderr();
+    player.setNetwork("kick/missing", 1);
+    const NaoJoints& joints = player.getDesiredJoints({0.0});
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("kick/missing.pb"), std::string::npos);
+    EXPECT_TRUE(player.hasEnded());
+    EXPECT_EQ(joints.lInfiniteNorm(), 0.0);
+}
+
+} // namespace
+} // namespace neural_network
+} // namespace control

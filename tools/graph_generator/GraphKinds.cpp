@@ -1,0 +1,115 @@
+#include "tools/graph_generator/GraphKinds.h"
+
+#include "tools/graph_generator/Perceptron.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+
+namespace tools {
+namespace graph_generator {
+
+namespace proto = utils::neural_network::proto;
+
+namespace {
+
+std::invalid_argument malformed(const std::string& name, const std::string& value) {
+    return std::invalid_argument("argument " + name + " cannot be \"" + value + "\"");
+}
+
+std::uint32_t toSeed(const GraphArguments& arguments) {
+    const std::string& text = arguments.at("seed");
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9) {
+        throw malformed("seed", text);
+    }
+    return static_cast<std::uint32_t>(std::stoul(text));
+}
+
+std::vector<std::size_t> toSizes(const GraphArguments& arguments) {
+    const std::string& text = arguments.at("layers");
+    std::vector<std::size_t> sizes;
+    std::istringstream stream(text);
+    std::string size;
+    while (std::getline(stream, size, ',')) {
+        if (size.empty() || size.size() > 4 || size.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoul(size) == 0) {
+            throw malformed("layers", text);
+        }
+        sizes.push_back(std::stoul(size));
+    }
+    if (sizes.size() < 2) {
+        throw malformed("layers", text);
+    }
+    return sizes;
+}
+
+Activation toActivation(const GraphArguments& arguments) {
+    static const std::map<std::string, Activation> names = {{"linear", Activation::LINEAR},
+                                                            {"relu", Activation::RELU},
+                                                            {"tanh", Activation::TANH},
+                                                            {"sigmoid", Activation::SIGMOID}};
+    const auto found = names.find(arguments.at("activation"));
+    if (found == names.end()) {
+        throw malformed("activation", arguments.at("activation"));
+    }
+    return found->second;
+}
+
+/// The walk's odometry calibrator: fed the precise flag and the displacement's
+/// x, y and rotation, it gives the corrected x, y and rotation. Until field
+/// trials give data to fit it passes the odometry through, exactly.
+proto::GraphDef odometryCalibrator(const GraphArguments& /*arguments*/) {
+    DenseLayer passThrough;
+    passThrough.inputs = 4;
+    passThrough.outputs = 3;
+    passThrough.weights = {0, 0, 0, //
+                           1, 0, 0, //
+                           0, 1, 0, //
+                           0, 0, 1};
+    passThrough.bias = {0, 0, 0};
+    return perceptronGraph(Perceptron{{passThrough}}, "dense_1_input", "pi/output_node");
+}
+
+proto::GraphDef randomPerceptronGraph(const GraphArguments& arguments) {
+    return perceptronGraph(randomPerceptron(toSeed(arguments), toSizes(arguments), toActivation(arguments)),
+                           arguments.at("input"), arguments.at("output"));
+}
+
+} // namespace
+
+const std::vector<GraphKind>& graphKinds() {
+    static const std::vector<GraphKind> kinds = {
+        {"odometry_calibrator", "the walk's odometry calibrator, passing the odometry through", {}, odometryCalibrator},
+        {"random_perceptron",
+         "a seeded random perceptron; layers lists the sizes from inputs to outputs",
+         {{"seed", "1"},
+          {"layers", "1,64,64,23"},
+          {"activation", "tanh"},
+          {"input", "pi/ob"},
+          {"output", "pi/output_node"}},
+         randomPerceptronGraph},
+    };
+    return kinds;
+}
+
+proto::GraphDef makeGraph(const std::string& kind, const std::vector<std::string>& arguments) {
+    const auto& kinds = graphKinds();
+    const auto found =
+        std::find_if(kinds.begin(), kinds.end(), [&kind](const GraphKind& entry) { return kind == entry.name; });
+    if (found == kinds.end()) {
+        throw std::invalid_argument("no graph kind \"" + kind + "\"");
+    }
+    GraphArguments values = found->defaults;
+    for (const std::string& argument : arguments) {
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        if (equals == std::string::npos || values.count(name) == 0) {
+            throw std::invalid_argument("graph kind " + kind + " takes no argument \"" + argument + "\"");
+        }
+        values[name] = argument.substr(equals + 1);
+    }
+    return found->make(values);
+}
+
+} // namespace graph_generator
+} // namespace tools
