@@ -77,8 +77,6 @@ TEST(ShippedKicksTest, EveryKeyframeKickHasAShippedPage) {
 }
 
 TEST(ShippedKicksTest, EveryNeuralKickHasAShippedGraph) {
-    GTEST_SKIP() << "the kick graphs (kick/output_graph, kick/output_graph_toe, kick/7.0m to kick/18.0m) are not "
-                    "generated yet";
     const std::set<std::string> graphs = everyKickMotion().graphs;
     EXPECT_EQ(graphs.size(), 2u + 23u);
     for (const std::string& graph : graphs) {
