@@ -11,6 +11,7 @@
 #include "decision_making/behavior/KickBehavior.h"
 #include "decision_making/behavior/NavigateToBall.h"
 #include "decision_making/behavior/NavigateToPosition.h"
+#include "decision_making/behavior/NavigateToStaticPosition.h"
 #include "decision_making/behavior/PotentialFieldNavigation.h"
 #include "decision_making/behavior/Say.h"
 
@@ -20,6 +21,8 @@ namespace behavior {
 /// One instance of every behaviour of a role, each built with the factory's
 /// address and handed out by a getter of its own. Behaviours reach each other
 /// through it, so every user of a kind shares one instance and its state.
+///
+/// Building one reads the formation files, by the agent's relative path.
 ///
 /// Neither copyable nor movable: the behaviours keep the address of the
 /// factory that built them, which a copy would leave pointing at the original.
@@ -31,6 +34,7 @@ public:
     virtual ~BehaviorFactory() = default;
 
     NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
+    NavigateToStaticPosition* getNavigateToStaticPosition() { return &navigateToStaticPosition; }
     PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
     ConductBall* getConductBall() { return &conductBall; }
     FollowLine* getFollowLine() { return &followLine; }
@@ -46,6 +50,7 @@ public:
 private:
     // Built in this order, destroyed in reverse.
     NavigateToPosition navigateToPosition{this};
+    NavigateToStaticPosition navigateToStaticPosition{this};
     PotentialFieldNavigation potentialFieldNavigation{this};
     ConductBall conductBall{this};
     FollowLine followLine{this};

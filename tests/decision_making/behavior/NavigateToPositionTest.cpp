@@ -6,6 +6,7 @@
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/IdealWalk.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ protected:
     }
 
     HandBuiltModeling models{7};
+    tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // the factory reads formations
     BehaviorFactory factory;
     NavigateToPosition& navigation = *factory.getNavigatePosition();
 };
