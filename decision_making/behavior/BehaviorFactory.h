@@ -1,6 +1,7 @@
 #ifndef DECISION_MAKING_BEHAVIOR_BEHAVIORFACTORY_H
 #define DECISION_MAKING_BEHAVIOR_BEHAVIORFACTORY_H
 
+#include "decision_making/behavior/AttackBehavior.h"
 #include "decision_making/behavior/BeamBehavior.h"
 #include "decision_making/behavior/CircleBall.h"
 #include "decision_making/behavior/ConductBall.h"
@@ -33,6 +34,7 @@ public:
     BehaviorFactory& operator=(const BehaviorFactory&) = delete;
     virtual ~BehaviorFactory() = default;
 
+    AttackBehavior* getAttackBehavior() { return &attackBehavior; }
     NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
     NavigateToStaticPosition* getNavigateToStaticPosition() { return &navigateToStaticPosition; }
     PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
@@ -49,6 +51,7 @@ public:
 
 private:
     // Built in this order, destroyed in reverse.
+    AttackBehavior attackBehavior{this};
     NavigateToPosition navigateToPosition{this};
     NavigateToStaticPosition navigateToStaticPosition{this};
     PotentialFieldNavigation potentialFieldNavigation{this};

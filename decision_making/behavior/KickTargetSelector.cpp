@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <string>
 
 namespace decision_making {
 namespace behavior {
@@ -17,7 +16,6 @@ using marlowinds_lib::math::Vector2;
 using modeling::FieldDescription;
 using utils::roboviz::Roboviz;
 
-const std::string DRAWING_SET = "kickTargets";
 /// A target this near (metres) their goal's centre counts as a shot.
 constexpr double GOAL_KICK_RADIUS = 2.0;
 /// How far from the goal's centre the penalty is aimed, as a share of half the goal's width.
@@ -31,6 +29,8 @@ bool insideField(const Vector2<double>& p) {
 }
 
 } // namespace
+
+const std::string KickTargetSelector::DRAWING_BUFFER = "kickTargets";
 
 KickTargetSelector::KickTargetSelector() { candidates.reserve(ANGLE_OFFSET * DISTANCE_OFFSET); }
 
@@ -109,12 +109,12 @@ void KickTargetSelector::drawCandidates() const {
         const float shade = static_cast<float>(range > 0.0 ? (candidate.score - worstScore) / range : 1.0);
         const auto x = static_cast<float>(candidate.position.x);
         const auto y = static_cast<float>(candidate.position.y);
-        drawing->drawPoint(x, y, 0.0f, CANDIDATE_SIZE, shade, shade, shade, DRAWING_SET);
+        drawing->drawPoint(x, y, 0.0f, CANDIDATE_SIZE, shade, shade, shade, DRAWING_BUFFER);
         if (candidate.position == target) {
-            drawing->drawCircle(DRAWING_SET, x, y, TARGET_MARK_RADIUS, Roboviz::MEDIUM, Roboviz::RED);
+            drawing->drawCircle(DRAWING_BUFFER, x, y, TARGET_MARK_RADIUS, Roboviz::MEDIUM, Roboviz::RED);
         }
     }
-    drawing->swapBuffers(DRAWING_SET);
+    drawing->swapBuffers(DRAWING_BUFFER);
 }
 
 } // namespace behavior

@@ -3,6 +3,7 @@
 
 #include "marlowinds_lib/math/Vector2.h"
 
+#include <string>
 #include <vector>
 
 namespace modeling {
@@ -32,6 +33,8 @@ public:
     /// Number of candidate directions and the step between them (radians, 9 degrees).
     static constexpr int ANGLE_OFFSET = 16;
     static constexpr double DELTA_ANGLE = 0.15707963267948966;
+    /// The drawing set of the candidates.
+    static const std::string DRAWING_BUFFER;
 
     KickTargetSelector();
 

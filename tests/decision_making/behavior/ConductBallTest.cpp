@@ -4,6 +4,7 @@
 #include "decision_making/behavior/BehaviorFactory.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ class ConductBallTest : public testing::ShippedNavigationParams {};
 
 TEST_F(ConductBallTest, FollowsTheLineThroughTheBallTurnedByTheBallsRotationOffTheHeading) {
     HandBuiltModeling models(7);
+    tests::AgentWorkingDirectory workingDirectory(MARLOWINDS_CONFIGURATION_DIR); // the factory reads formations
     BehaviorFactory factory;
     Access::setBall(models.world(), Pose2D(0.8, 2.0, 1.0));
     // On the line through the ball in direction 0.8 - 0.4, heading along it.

@@ -5,6 +5,7 @@
 #include "marlowinds_lib/math/MathUtils.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,7 @@ protected:
     }
 
     HandBuiltModeling models{7};
+    tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // the factory reads formations
     BehaviorFactory factory;
     DribbleBall& dribble = *factory.getDribbleBall();
 };

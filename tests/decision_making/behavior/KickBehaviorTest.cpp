@@ -7,6 +7,7 @@
 #include "decision_making/behavior/kick_behavior/RelativeWithTargetExpectedPoseCalculator.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,7 @@ protected:
 
     const Pose2D KICK_POSE{0.1, -0.165, 0.0};
     HandBuiltModeling models{7};
+    tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // the factory reads formations
     BehaviorFactory factory;
     KickBehavior& kick = *factory.getKickBehavior();
 };
