@@ -32,14 +32,6 @@ protected:
     FollowLine line{nullptr};
 };
 
-TEST_F(FollowLineTest, OnTheLineItWalksStraightOnAtTheConductingSpeed) {
-    line.setLine(0.5, Vector2<double>(1.0, 2.0));
-    const Pose2D velocity = stepFrom(Pose2D(0.5, Vector2<double>(1.0, 2.0) + Vector2<double>(3.0, 0.0).rotate(0.5)));
-    EXPECT_NEAR(velocity.translation.x, 0.5, 1e-12);
-    EXPECT_NEAR(velocity.translation.y, 0.0, 1e-12);
-    EXPECT_NEAR(velocity.rotation, 0.0, 1e-12);
-}
-
 TEST_F(FollowLineTest, FromEitherSideItSteersOntoTheLineAndAlongIt) {
     const double direction = -2.0;
     const Vector2<double> point(-3.0, 4.0);

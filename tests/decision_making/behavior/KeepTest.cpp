@@ -1,7 +1,6 @@
 #include "decision_making/behavior/Keep.h"
 
 #include "control/KeyframeRequest.h"
-#include "decision_making/behavior/HockeyBehavior.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +44,6 @@ TEST(KeepTest, CatchesToTheSideTheBallPassesOnAndBlocksABallStraightAtTheKeeper)
         keep.behave(models.modeling);
         EXPECT_EQ(pageOf(keep), row.page) << row.ball.translation.x << ", " << row.ball.translation.y;
     }
-}
-
-TEST(KeepTest, TheHockeyBlockIgnoresTheSituation) {
-    HandBuiltModeling models(1);
-    HockeyBehavior hockey;
-    hockey.behave(models.modeling);
-    EXPECT_EQ(pageOf(hockey), "goalieHockey");
 }
 
 } // namespace

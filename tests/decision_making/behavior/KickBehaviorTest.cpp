@@ -1,12 +1,11 @@
 #include "decision_making/behavior/KickBehavior.h"
 
-#include "control/KeyframeRequest.h"
-#include "control/NeuralRequest.h"
 #include "control/WalkRequest.h"
 #include "decision_making/behavior/BehaviorFactory.h"
 #include "decision_making/behavior/kick_behavior/RelativeWithTargetExpectedPoseCalculator.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/decision_making/behavior/kick_behavior/KickMotion.h"
 #include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
@@ -22,18 +21,8 @@ namespace {
 using marlowinds_lib::math::Pose2D;
 using marlowinds_lib::math::Vector2;
 using testing::HandBuiltModeling;
+using testing::motionOf;
 using Access = HandBuiltModeling::Access;
-
-/// The motion a request asks for: "keyframe " or "neural " and its name, else "walk".
-std::string motionOf(const std::shared_ptr<control::MovementRequest>& request) {
-    if (const auto keyframe = std::dynamic_pointer_cast<control::KeyframeRequest>(request)) {
-        return "keyframe " + keyframe->getName();
-    }
-    if (const auto neural = std::dynamic_pointer_cast<control::NeuralRequest>(request)) {
-        return "neural " + neural->getName();
-    }
-    return "walk";
-}
 
 /// A kicker of body type 4 with the ball on the centre spot, kicking 10 m
 /// straight ahead: its kick stands 0.165 m behind the ball, turned by 0.1 rad.

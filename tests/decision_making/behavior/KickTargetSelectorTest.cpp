@@ -1,5 +1,6 @@
 #include "decision_making/behavior/KickTargetSelector.h"
 
+#include "marlowinds_lib/math/MathUtils.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/RecordingDrawing.h"
 
@@ -13,6 +14,7 @@ namespace decision_making {
 namespace behavior {
 namespace {
 
+using marlowinds_lib::math::MathUtils;
 using marlowinds_lib::math::Pose2D;
 using marlowinds_lib::math::Vector2;
 using testing::DrawCall;
@@ -54,40 +56,21 @@ TEST_F(KickTargetSelectorTest, NearTheirGoalTheTargetIsItsCentreAndNothingIsDraw
     EXPECT_FALSE(drawing.of("point").empty());
 }
 
-TEST_F(KickTargetSelectorTest, FromTheCentreSpotTheFanReachesTheGoalAndIsNotSymmetric) {
-    selectWithBallAt(0.0, 0.0);
-
-    EXPECT_EQ(selector.getTarget(), GOAL);
-    EXPECT_TRUE(selector.isGoalKick());
-    double rightmost = 0.0;
-    double leftmost = 0.0;
-    for (const DrawCall& point : drawing.of("point")) {
-        rightmost = std::min(rightmost, positionOf(point).angle());
-        leftmost = std::max(leftmost, positionOf(point).angle());
-    }
-    EXPECT_NEAR(rightmost, -8 * KickTargetSelector::DELTA_ANGLE, 1e-6);
-    EXPECT_NEAR(leftmost, 7 * KickTargetSelector::DELTA_ANGLE, 1e-6);
-    // The target alone is ringed, in red with thickness value 1.
-    const std::vector<DrawCall> circles = drawing.of("circle");
-    ASSERT_EQ(circles.size(), 1u);
-    EXPECT_EQ(circles[0].set, "kickTargets");
-    EXPECT_EQ(circles[0].values, (std::vector<float>{15.0f, 0.0f, 0.2f, 1.0f, 1.0f}));
-    EXPECT_EQ(drawing.calls.back().shape, "swap");
-    EXPECT_EQ(drawing.calls.back().set, "kickTargets");
-}
-
 TEST_F(KickTargetSelectorTest, TheTargetIsTheDrawnInFieldCandidateNearestTheirGoal) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> x(-15.0, 8.0);
     std::uniform_real_distribution<double> y(-10.0, 10.0);
     for (int round = 0; round < 200; ++round) {
-        const Vector2<double> ball(x(random), y(random));
+        // First from the centre spot, whence the goal's centre itself is a candidate.
+        const Vector2<double> ball = round == 0 ? Vector2<double>() : Vector2<double>(x(random), y(random));
         selectWithBallAt(ball.x, ball.y);
 
         const std::vector<DrawCall> points = drawing.of("point");
         ASSERT_FALSE(points.empty()) << ball.x << ", " << ball.y;
         float darkest = 1.0f;
         float brightest = 0.0f;
+        double rightmost = 0.0;
+        double leftmost = 0.0;
         for (const DrawCall& point : points) {
             const Vector2<double> position = positionOf(point);
             EXPECT_TRUE(std::fabs(position.x) <= 15.0 + 1e-5 && std::fabs(position.y) <= 10.0 + 1e-5);
@@ -97,12 +80,28 @@ TEST_F(KickTargetSelectorTest, TheTargetIsTheDrawnInFieldCandidateNearestTheirGo
             EXPECT_EQ(point.values[4], point.values[5]); // grey
             darkest = std::min(darkest, point.values[4]);
             brightest = std::max(brightest, point.values[4]);
+            const double bearing = MathUtils::normalizeAngle((position - ball).angle() - (GOAL - ball).angle());
+            rightmost = std::min(rightmost, bearing);
+            leftmost = std::max(leftmost, bearing);
         }
         EXPECT_EQ(darkest, 0.0f);
         EXPECT_EQ(brightest, 1.0f);
-        ASSERT_EQ(drawing.of("circle").size(), 1u);
-        EXPECT_NEAR(positionOf(drawing.of("circle")[0]).distance(selector.getTarget()), 0.0, 1e-5);
+        // The fan reaches 8 steps to the right of the goal's direction, only 7 to its left.
+        EXPECT_GE(rightmost, -8 * KickTargetSelector::DELTA_ANGLE - 1e-6);
+        EXPECT_LE(leftmost, 7 * KickTargetSelector::DELTA_ANGLE + 1e-6);
+        // The target alone is ringed, in red with thickness value 1, and the drawing shown.
+        const std::vector<DrawCall> circles = drawing.of("circle");
+        ASSERT_EQ(circles.size(), 1u);
+        EXPECT_NEAR(positionOf(circles[0]).distance(selector.getTarget()), 0.0, 1e-5);
+        EXPECT_EQ(std::vector<float>(circles[0].values.begin() + 2, circles[0].values.end()),
+                  (std::vector<float>{0.2f, 1.0f, 1.0f}));
+        EXPECT_EQ(drawing.calls.back().shape + " " + drawing.calls.back().set, "swap kickTargets");
         EXPECT_EQ(selector.isGoalKick(), selector.getTarget().distance(GOAL) <= 2.0);
+        if (round == 0) {
+            EXPECT_EQ(selector.getTarget(), GOAL);
+            EXPECT_NEAR(rightmost, -8 * KickTargetSelector::DELTA_ANGLE, 1e-6);
+            EXPECT_NEAR(leftmost, 7 * KickTargetSelector::DELTA_ANGLE, 1e-6);
+        }
     }
 }
 

@@ -1,10 +1,8 @@
 #include "decision_making/behavior/kick_behavior/KickManager.h"
 
-#include "control/KeyframeRequest.h"
-#include "control/NeuralRequest.h"
 #include "decision_making/behavior/kick_behavior/Kicks.h"
 #include "decision_making/behavior/kick_behavior/RelativeWithTargetExpectedPoseCalculator.h"
-#include "tests/decision_making/HandBuiltModeling.h"
+#include "tests/decision_making/behavior/kick_behavior/KickMotion.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +18,9 @@ namespace {
 
 using marlowinds_lib::math::Pose2D;
 using marlowinds_lib::math::Vector2;
-using testing::HandBuiltModeling;
+using testing::motionOf;
 
 const double PI = std::acos(-1.0);
-
-/// The motion a kick asks for: "keyframe " or "neural " and its name.
-std::string motionOf(Kick& kick) {
-    HandBuiltModeling models(2);
-    kick.behave(models.modeling);
-    const auto request = kick.getMovementRequest();
-    if (const auto keyframe = std::dynamic_pointer_cast<control::KeyframeRequest>(request)) {
-        return "keyframe " + keyframe->getName() + (keyframe->isInverted() ? " mirrored" : "");
-    }
-    if (const auto neural = std::dynamic_pointer_cast<control::NeuralRequest>(request)) {
-        return "neural " + neural->getName();
-    }
-    return "none";
-}
 
 TEST(KickManagerTest, SelectsByDistanceUniformNumberAndBodyType) {
     const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
