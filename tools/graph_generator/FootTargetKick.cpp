@@ -69,14 +69,13 @@ FootTargetKick readKick(const Tree& content) {
     }
     FootTargetKick kick;
     for (const auto& [key, step] : *steps) {
-        const std::string which = "step " + std::to_string(kick.steps.size() + 1);
         if (!key.empty()) {
             throw std::invalid_argument("\"steps\" must be a list, not an object");
         }
         try {
             kick.steps.push_back(readStep(step));
         } catch (const std::logic_error& error) {
-            throw std::invalid_argument(which + ": " + error.what());
+            throw std::invalid_argument("step " + std::to_string(kick.steps.size() + 1) + ": " + error.what());
         }
     }
     const FootTargetKick::Step& last = kick.steps.back();
