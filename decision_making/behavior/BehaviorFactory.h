@@ -24,8 +24,13 @@
 #include "decision_making/behavior/OpponentKickInSetPlay.h"
 #include "decision_making/behavior/OpponentKickOffSetPlay.h"
 #include "decision_making/behavior/OpponentOffsideSetPlay.h"
+#include "decision_making/behavior/OwnCornerKickSetPlay.h"
+#include "decision_making/behavior/OwnFreeKickSetPlay.h"
 #include "decision_making/behavior/OwnGoalKickSetPlay.h"
 #include "decision_making/behavior/OwnGoalSetPlay.h"
+#include "decision_making/behavior/OwnKickInSetPlay.h"
+#include "decision_making/behavior/OwnKickOffSetPlay.h"
+#include "decision_making/behavior/OwnOffsideSetPlay.h"
 #include "decision_making/behavior/PotentialFieldNavigation.h"
 #include "decision_making/behavior/Say.h"
 #include "decision_making/behavior/SetPlay.h"
@@ -74,8 +79,13 @@ public:
     OpponentKickInSetPlay* getOpponentKickInSetPlay() { return &opponentKickInSetPlay; }
     OpponentKickOffSetPlay* getOpponentKickOffSetPlay() { return &opponentKickOffSetPlay; }
     OpponentOffsideSetPlay* getOpponentOffsideSetPlay() { return &opponentOffsideSetPlay; }
+    OwnCornerKickSetPlay* getOwnCornerKickSetPlay() { return &ownCornerKickSetPlay; }
+    OwnFreeKickSetPlay* getOwnFreeKickSetPlay() { return &ownFreeKickSetPlay; }
     OwnGoalKickSetPlay* getOwnGoalKickSetPlay() { return &ownGoalKickSetPlay; }
     OwnGoalSetPlay* getOwnGoalSetPlay() { return &ownGoalSetPlay; }
+    OwnKickInSetPlay* getOwnKickInSetPlay() { return &ownKickInSetPlay; }
+    OwnKickOffSetPlay* getOwnKickOffSetPlay() { return &ownKickOffSetPlay; }
+    OwnOffsideSetPlay* getOwnOffsideSetPlay() { return &ownOffsideSetPlay; }
 
 private:
     // Built in this order, destroyed in reverse.
@@ -106,8 +116,13 @@ private:
     OpponentKickInSetPlay opponentKickInSetPlay{this};
     OpponentKickOffSetPlay opponentKickOffSetPlay{this};
     OpponentOffsideSetPlay opponentOffsideSetPlay{this};
+    OwnCornerKickSetPlay ownCornerKickSetPlay{this};
+    OwnFreeKickSetPlay ownFreeKickSetPlay{this};
     OwnGoalKickSetPlay ownGoalKickSetPlay{this};
     OwnGoalSetPlay ownGoalSetPlay{this};
+    OwnKickInSetPlay ownKickInSetPlay{this};
+    OwnKickOffSetPlay ownKickOffSetPlay{this};
+    OwnOffsideSetPlay ownOffsideSetPlay{this};
 };
 
 } // namespace behavior
