@@ -1,8 +1,11 @@
 #include "decision_making/behavior/GoalieBehavior.h"
 
+#include "decision_making/behavior/BehaviorFactory.h"
 #include "modeling/Modeling.h"
+#include "utils/roboviz/Roboviz.h"
 
 #include <cmath>
+#include <string>
 
 namespace decision_making {
 namespace behavior {
@@ -14,7 +17,15 @@ using marlowinds_lib::math::Vector2;
 
 Vector2<double> planar(const marlowinds_lib::math::Vector3<double>& point) { return {point.x, point.y}; }
 
+const std::string GOAL_KICK_BUFFER = "decision_making/behavior/ownGoalKick";
+
 } // namespace
+
+void GoalieBehavior::behave(modeling::Modeling& modeling) {
+    movementRequest.reset();
+    changeStates(modeling);
+    perform(modeling);
+}
 
 void GoalieBehavior::changeStates(modeling::Modeling& modeling) {
     calculateParameters(modeling);
@@ -89,6 +100,63 @@ Pose2D GoalieBehavior::calculatePosition(modeling::Modeling& modeling) {
     const Vector2<double> towardsBall = (world.getBall().getPosition().translation - goal).normalize();
     // A ball on the goal's centre gives no direction: guard the centre then.
     return Pose2D(0.0, goal.x + GUARD_OFFSET, goal.y + GUARD_RADIUS * towardsBall.y);
+}
+
+void GoalieBehavior::perform(modeling::Modeling& modeling) {
+    switch (state) {
+    case DIVE:
+        moveBy(*factory->getKeep(), modeling);
+        break;
+    case HOCKEY:
+        moveBy(*factory->getHockeyBehavior(), modeling);
+        break;
+    case LONG_KICK:
+        kickToCentreSpot(modeling);
+        break;
+    case GO_TO_BALL:
+        walkTo(modeling, modeling.getWorldModel().getBall().getPosition());
+        break;
+    case GUARD:
+        walkTo(modeling, calculatePosition(modeling));
+        break;
+    case OWN_GOAL_KICK:
+        ourGoalKick(modeling);
+        break;
+    default: // idle
+        break;
+    }
+}
+
+void GoalieBehavior::ourGoalKick(modeling::Modeling& modeling) {
+    const Pose2D spot(0.0, GOAL_KICK_SPOT_X, 0.0);
+    const Vector2<double>& self = modeling.getWorldModel().getSelf().getPosition().translation;
+    if (self.distance(spot.translation) <= GOAL_KICK_SPOT_TOLERANCE) {
+        kickToCentreSpot(modeling);
+        return;
+    }
+    utils::roboviz::Roboviz* drawing = utils::roboviz::Roboviz::getInstance();
+    drawing->drawLine(GOAL_KICK_BUFFER, static_cast<float>(self.x), static_cast<float>(self.y), 0.0f,
+                      static_cast<float>(spot.translation.x), static_cast<float>(spot.translation.y), 0.0f);
+    drawing->swapBuffers(GOAL_KICK_BUFFER);
+    walkTo(modeling, spot);
+}
+
+void GoalieBehavior::moveBy(Behavior& partner, modeling::Modeling& modeling) {
+    partner.behave(modeling);
+    movementRequest = partner.getMovementRequest();
+}
+
+void GoalieBehavior::kickToCentreSpot(modeling::Modeling& modeling) {
+    KickBehavior* kick = factory->getKickBehavior();
+    kick->setTarget(Vector2<double>());
+    moveBy(*kick, modeling);
+}
+
+void GoalieBehavior::walkTo(modeling::Modeling& modeling, const Pose2D& target) {
+    NavigateToPosition* navigation = factory->getNavigatePosition();
+    navigation->setTarget(target);
+    navigation->behave(modeling, TRAVEL_SPEED);
+    movementRequest = navigation->getMovementRequest();
 }
 
 } // namespace behavior

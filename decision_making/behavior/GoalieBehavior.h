@@ -45,8 +45,18 @@ public:
     /// ... standing this far (m) in front of the goal's centre.
     static constexpr double GUARD_OFFSET = 0.3;
 
+    /// The own goal kick is taken from here (m) ...
+    static constexpr double GOAL_KICK_SPOT_X = -14.0;
+    /// ... once the goalkeeper stands this near (m).
+    static constexpr double GOAL_KICK_SPOT_TOLERANCE = 0.5;
+    /// The least speed (m/s) of the walks to the ball and to the guard pose.
+    static constexpr double TRAVEL_SPEED = 0.9;
+
     GoalieBehavior() = default;
     explicit GoalieBehavior(BehaviorFactory* factory) : Behavior(factory) {}
+
+    /// One cycle: changeStates, then perform.
+    void behave(modeling::Modeling& modeling) override;
 
     /// The distances and the far-opponent count, then the transition, which the
     /// own goal kick mode overrides.
@@ -59,6 +69,10 @@ public:
     /// GUARD_OFFSET in front of the own goal's centre, level with the point
     /// GUARD_RADIUS from that centre towards the ball; facing up the field.
     marlowinds_lib::math::Pose2D calculatePosition(modeling::Modeling& modeling);
+    /// The movement request of the current state; none when idle.
+    void perform(modeling::Modeling& modeling);
+    /// Walks to the goal kick spot, and kicks towards the centre spot from there.
+    void ourGoalKick(modeling::Modeling& modeling);
 
     /// A State; any other value leads to GUARD in the next cycle.
     int getState() const { return state; }
@@ -68,6 +82,11 @@ protected:
     int state = GUARD;
 
 private:
+    /// Stepping the partner takes its movement request.
+    void moveBy(Behavior& partner, modeling::Modeling& modeling);
+    void kickToCentreSpot(modeling::Modeling& modeling);
+    void walkTo(modeling::Modeling& modeling, const marlowinds_lib::math::Pose2D& target);
+
     marlowinds_lib::math::Vector3<double> ownGoalCentre;
     double ballToGoalDistance = 0.0;
     double selfToBallDistance = 0.0;

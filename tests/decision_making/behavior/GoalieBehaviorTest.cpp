@@ -1,11 +1,18 @@
 #include "decision_making/behavior/GoalieBehavior.h"
 
+#include "control/KeyframeRequest.h"
+#include "control/keyframe/KeyframeType.h"
+#include "decision_making/behavior/BehaviorFactory.h"
 #include "tests/decision_making/HandBuiltModeling.h"
+#include "tests/decision_making/behavior/SameRequest.h"
+#include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace decision_making {
@@ -13,7 +20,10 @@ namespace behavior {
 namespace {
 
 using marlowinds_lib::math::Pose2D;
+using marlowinds_lib::math::Vector2;
+using MovementRequestPointer = std::shared_ptr<control::MovementRequest>;
 using modeling::PlayMode;
+using testing::expectSameRequest;
 using testing::HandBuiltModeling;
 using Access = HandBuiltModeling::Access;
 using State = GoalieBehavior::State;
@@ -21,12 +31,13 @@ using State = GoalieBehavior::State;
 /// Starts the goalkeeper in any state, also in those no transition enters.
 class StartedGoalie : public GoalieBehavior {
 public:
-    explicit StartedGoalie(int start) { state = start; }
+    explicit StartedGoalie(int start, BehaviorFactory* factory = nullptr) : GoalieBehavior(factory) { state = start; }
 };
 
-class GoalieBehaviorTest : public ::testing::Test {
+class GoalieBehaviorTest : public testing::ShippedNavigationParams {
 protected:
-    GoalieBehaviorTest() : models(1) {
+    void SetUp() override {
+        ShippedNavigationParams::SetUp();
         Access::setPlaySide(models.world(), representations::PlaySide::LEFT);
         Access::setPlayMode(models.world(), PlayMode::PLAY_ON);
         models.perceive(0.0);
@@ -54,7 +65,25 @@ protected:
         }
     }
 
-    HandBuiltModeling models;
+    /// What a partner in a role of its own makes of the target: a walk at
+    /// travel speed or a kick approach.
+    MovementRequestPointer referenceWalk(const Pose2D& target) {
+        BehaviorFactory reference;
+        NavigateToPosition& navigation = *reference.getNavigatePosition();
+        navigation.setTarget(target);
+        navigation.behave(models.modeling, GoalieBehavior::TRAVEL_SPEED);
+        return navigation.getMovementRequest();
+    }
+    MovementRequestPointer referenceKick(const Vector2<double>& target) {
+        BehaviorFactory reference;
+        KickBehavior& kick = *reference.getKickBehavior();
+        kick.setTarget(target);
+        kick.behave(models.modeling);
+        return kick.getMovementRequest();
+    }
+
+    tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // factories read formations
+    HandBuiltModeling models{1};
 };
 
 TEST_F(GoalieBehaviorTest, EveryStateMovesOnByItsOwnChecksInTheirOrder) {
@@ -156,6 +185,85 @@ TEST_F(GoalieBehaviorTest, GuardsOnTheGoalsSideOfTheBall) {
         EXPECT_NEAR(guard.translation.x, -14.7, 1e-12);
         EXPECT_NEAR(guard.translation.y, row.y, 1e-12);
     }
+}
+
+TEST_F(GoalieBehaviorTest, EachStatePerformsItsMove) {
+    const Pose2D ball(0.0, -13.6, 0.3);
+    const Vector2<double> centreSpot(0.0, 0.0);
+    const struct {
+        int state;
+        Pose2D self;
+        std::function<MovementRequestPointer(BehaviorFactory&)> expected;
+    } table[] = {
+        {State::DIVE, {0.0, -14.5, 0.6}, [](BehaviorFactory& f) { return f.getKeep()->getMovementRequest(); }},
+        {State::HOCKEY,
+         {0.0, -14.5, 0.6},
+         [](BehaviorFactory& f) { return f.getHockeyBehavior()->getMovementRequest(); }},
+        {State::IDLE, {0.0, -14.5, 0.6}, [](BehaviorFactory&) { return nullptr; }},
+        {State::LONG_KICK, {0.0, -14.5, 0.6}, [&](BehaviorFactory&) { return referenceKick(centreSpot); }},
+        {State::GO_TO_BALL, {0.0, -14.5, 0.6}, [&](BehaviorFactory&) { return referenceWalk(ball); }},
+        {State::GUARD,
+         {0.0, -14.5, 0.6},
+         [&](BehaviorFactory&) {
+             return referenceWalk({0.0, -14.7, 1.05 * 0.3 / std::hypot(1.4, 0.3)});
+         }},
+        // The own goal kick: to the spot, and from within 0.5 m of it a kick to the centre spot.
+        {State::OWN_GOAL_KICK,
+         {0.0, -14.5, 0.6},
+         [&](BehaviorFactory&) {
+             return referenceWalk({0.0, -14.0, 0.0});
+         }},
+        {State::OWN_GOAL_KICK, {0.0, -14.2, 0.3}, [&](BehaviorFactory&) { return referenceKick(centreSpot); }},
+        {7, {0.0, -14.5, 0.6}, [](BehaviorFactory&) { return nullptr; }},
+    };
+    for (const auto& row : table) {
+        arrange(row.self, ball);
+        BehaviorFactory factory;
+        StartedGoalie goalie(row.state, &factory);
+
+        goalie.perform(models.modeling);
+
+        const MovementRequestPointer expected = row.expected(factory);
+        if (expected == nullptr) {
+            EXPECT_EQ(goalie.getMovementRequest(), nullptr) << "state " << row.state;
+        } else {
+            expectSameRequest(goalie.getMovementRequest(), expected, "state " + std::to_string(row.state));
+        }
+    }
+}
+
+TEST_F(GoalieBehaviorTest, CatchesAShotOnTheSideItPassesAndGuardsAgainOnceItIsSlow) {
+    BehaviorFactory factory;
+    GoalieBehavior& goalie = *factory.getGoalieBehavior();
+    const auto page = [&goalie]() {
+        return std::dynamic_pointer_cast<control::KeyframeRequest>(goalie.getMovementRequest())->getName();
+    };
+    arrangeShot(1.0); // the ball passes on the goalkeeper's right
+    goalie.behave(models.modeling);
+    EXPECT_EQ(page(), control::keyframe::KeyframeType::CATCH_RIGHT);
+    arrange({0.0, -14.7, 1.0}, {0.0, -11.0, 0.0}, {0.0, -4.4, 0.0});
+    goalie.behave(models.modeling);
+    EXPECT_EQ(page(), control::keyframe::KeyframeType::CATCH_RIGHT) << "held while the shot lasts";
+
+    arrange({0.0, -14.7, 1.0}, {0.0, -12.0, 0.0}, {0.0, -1.0, 0.0});
+    goalie.behave(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::GUARD);
+    EXPECT_EQ(goalie.getMovementRequest(), factory.getNavigatePosition()->getMovementRequest());
+}
+
+TEST_F(GoalieBehaviorTest, ClearsARestingBallToTheCentreSpotOnceTheOpponentsStayedAwayFiftyCycles) {
+    BehaviorFactory factory;
+    GoalieBehavior& goalie = *factory.getGoalieBehavior();
+    arrange({0.0, -12.4, 0.0}, {0.0, -12.0, 0.0});
+    for (int cycle = 1; cycle < GoalieBehavior::FAR_OPPONENT_CYCLES; ++cycle) {
+        goalie.behave(models.modeling);
+        ASSERT_EQ(goalie.getMovementRequest(), factory.getNavigatePosition()->getMovementRequest()) << cycle;
+    }
+    EXPECT_EQ(factory.getKickBehavior()->getMovementRequest(), nullptr);
+
+    goalie.behave(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::LONG_KICK);
+    expectSameRequest(goalie.getMovementRequest(), referenceKick({0.0, 0.0}), "the 50th cycle");
 }
 
 } // namespace
