@@ -150,54 +150,36 @@ protected:
 
 TEST_F(SetPlayTest, EveryPlayModeRunsItsSetPlayAndTakesItsMoveOrItsBeam) {
     enum Output { MOVE, BEAM, NOTHING };
-    const std::vector<PlayOf> subPlays = {
-        playOf<&BehaviorFactory::getBeforeKickOffSetPlay>,
-        playOf<&BehaviorFactory::getOwnKickOffSetPlay>,
-        playOf<&BehaviorFactory::getOpponentKickOffSetPlay>,
-        playOf<&BehaviorFactory::getOwnKickInSetPlay>,
-        playOf<&BehaviorFactory::getOpponentKickInSetPlay>,
-        playOf<&BehaviorFactory::getOwnCornerKickSetPlay>,
-        playOf<&BehaviorFactory::getOpponentCornerKickSetPlay>,
-        playOf<&BehaviorFactory::getOwnGoalKickSetPlay>,
-        playOf<&BehaviorFactory::getOpponentGoalKickSetPlay>,
-        playOf<&BehaviorFactory::getOwnOffsideSetPlay>,
-        playOf<&BehaviorFactory::getOpponentOffsideSetPlay>,
-        playOf<&BehaviorFactory::getGameOverSetPlay>,
-        playOf<&BehaviorFactory::getOwnGoalSetPlay>,
-        playOf<&BehaviorFactory::getOpponentGoalSetPlay>,
-        playOf<&BehaviorFactory::getOwnFreeKickSetPlay>,
-        playOf<&BehaviorFactory::getOpponentFreeKickSetPlay>,
-    };
-    const int none = -1;
+    using F = BehaviorFactory;
     const struct {
         int mode;
-        int subPlay; // index in subPlays
+        PlayOf subPlay;
         Output output;
     } table[] = {
-        {PlayMode::BEFORE_KICK_OFF, 0, BEAM},
-        {PlayMode::OWN_KICK_OFF, 1, MOVE},
-        {PlayMode::THEIR_KICK_OFF, 2, MOVE},
-        {PlayMode::PLAY_ON, none, NOTHING},
-        {PlayMode::OWN_KICK_IN, 3, MOVE},
-        {PlayMode::THEIR_KICK_IN, 4, MOVE},
-        {PlayMode::OWN_CORNER_KICK, 5, MOVE},
-        {PlayMode::THEIR_CORNER_KICK, 6, MOVE},
-        {PlayMode::OWN_GOAL_KICK, 7, MOVE},
-        {PlayMode::THEIR_GOAL_KICK, 8, MOVE},
-        {PlayMode::OWN_OFFSIDE, 9, MOVE},
-        {PlayMode::THEIR_OFFSIDE, 10, MOVE},
-        {PlayMode::GAME_OVER, 11, MOVE},
-        {PlayMode::OWN_GOAL, 12, BEAM},
-        {PlayMode::THEIR_GOAL, 13, BEAM},
-        {PlayMode::OWN_FREE_KICK, 14, MOVE},
-        {PlayMode::THEIR_FREE_KICK, 15, MOVE},
-        {PlayMode::OWN_DIRECT_FREE_KICK, 14, MOVE},
-        {PlayMode::THEIR_DIRECT_FREE_KICK, 15, MOVE},
-        {PlayMode::OWN_PASS, none, NOTHING},
-        {PlayMode::THEIR_PASS, none, NOTHING},
-        {PlayMode::NONE, none, NOTHING},
-        {22, none, NOTHING},
-        {-1, none, NOTHING},
+        {PlayMode::BEFORE_KICK_OFF, playOf<&F::getBeforeKickOffSetPlay>, BEAM},
+        {PlayMode::OWN_KICK_OFF, playOf<&F::getOwnKickOffSetPlay>, MOVE},
+        {PlayMode::THEIR_KICK_OFF, playOf<&F::getOpponentKickOffSetPlay>, MOVE},
+        {PlayMode::PLAY_ON, nullptr, NOTHING},
+        {PlayMode::OWN_KICK_IN, playOf<&F::getOwnKickInSetPlay>, MOVE},
+        {PlayMode::THEIR_KICK_IN, playOf<&F::getOpponentKickInSetPlay>, MOVE},
+        {PlayMode::OWN_CORNER_KICK, playOf<&F::getOwnCornerKickSetPlay>, MOVE},
+        {PlayMode::THEIR_CORNER_KICK, playOf<&F::getOpponentCornerKickSetPlay>, MOVE},
+        {PlayMode::OWN_GOAL_KICK, playOf<&F::getOwnGoalKickSetPlay>, MOVE},
+        {PlayMode::THEIR_GOAL_KICK, playOf<&F::getOpponentGoalKickSetPlay>, MOVE},
+        {PlayMode::OWN_OFFSIDE, playOf<&F::getOwnOffsideSetPlay>, MOVE},
+        {PlayMode::THEIR_OFFSIDE, playOf<&F::getOpponentOffsideSetPlay>, MOVE},
+        {PlayMode::GAME_OVER, playOf<&F::getGameOverSetPlay>, MOVE},
+        {PlayMode::OWN_GOAL, playOf<&F::getOwnGoalSetPlay>, BEAM},
+        {PlayMode::THEIR_GOAL, playOf<&F::getOpponentGoalSetPlay>, BEAM},
+        {PlayMode::OWN_FREE_KICK, playOf<&F::getOwnFreeKickSetPlay>, MOVE},
+        {PlayMode::THEIR_FREE_KICK, playOf<&F::getOpponentFreeKickSetPlay>, MOVE},
+        {PlayMode::OWN_DIRECT_FREE_KICK, playOf<&F::getOwnFreeKickSetPlay>, MOVE},
+        {PlayMode::THEIR_DIRECT_FREE_KICK, playOf<&F::getOpponentFreeKickSetPlay>, MOVE},
+        {PlayMode::OWN_PASS, nullptr, NOTHING},
+        {PlayMode::THEIR_PASS, nullptr, NOTHING},
+        {PlayMode::NONE, nullptr, NOTHING},
+        {22, nullptr, NOTHING},
+        {-1, nullptr, NOTHING},
     };
     arrange(Standing::CLOSEST);
     for (const auto& row : table) {
@@ -212,15 +194,15 @@ TEST_F(SetPlayTest, EveryPlayModeRunsItsSetPlayAndTakesItsMoveOrItsBeam) {
         EXPECT_EQ(printed.find("Vavo BUG! NONE Set Play\n") != std::string::npos, row.mode == PlayMode::NONE) << what;
         EXPECT_EQ(setPlay().getMovementRequest() != nullptr, row.output == MOVE) << what;
         EXPECT_EQ(setPlay().getBeamRequest() != nullptr, row.output == BEAM) << what;
-        for (std::size_t i = 0; i < subPlays.size(); ++i) {
-            Behavior& subPlay = subPlays[i](*factory);
-            if (static_cast<int>(i) == row.subPlay) {
-                EXPECT_EQ(setPlay().getMovementRequest(), subPlay.getMovementRequest()) << what;
-                EXPECT_EQ(setPlay().getBeamRequest(), beamOf(subPlay)) << what;
-            } else {
-                EXPECT_EQ(subPlay.getMovementRequest(), nullptr) << what << ": sub-play " << i << " ran";
-                EXPECT_EQ(beamOf(subPlay), nullptr) << what << ": sub-play " << i << " ran";
+        // Only the row's sub-play ran: the others hold nothing yet.
+        for (const auto& other : table) {
+            if (other.subPlay == nullptr) {
+                continue;
             }
+            Behavior& subPlay = other.subPlay(*factory);
+            const bool ran = other.subPlay == row.subPlay;
+            EXPECT_EQ(subPlay.getMovementRequest(), ran ? setPlay().getMovementRequest() : nullptr) << what;
+            EXPECT_EQ(beamOf(subPlay), ran ? setPlay().getBeamRequest() : nullptr) << what;
         }
     }
 }
