@@ -24,8 +24,6 @@ public:
 
     /// The receiver's uniform number; NO_RECEIVER until chosen.
     int getReceiver() const { return receiver; }
-    /// Where the receiver stood when chosen; the kick-off aims there.
-    const marlowinds_lib::math::Vector2<double>& getReceiverPosition() const { return receiverPosition; }
 
 private:
     void kickOff(modeling::Modeling& modeling);
@@ -35,6 +33,7 @@ private:
 
     // The receiver by number and position, not by its record, which the world model rebuilds every cycle.
     int receiver = NO_RECEIVER;
+    /// Where the receiver stood when chosen; every later kick-off aims there.
     marlowinds_lib::math::Vector2<double> receiverPosition;
 };
 

@@ -4,7 +4,6 @@
 #include "modeling/Modeling.h"
 #include "modeling/PlayMode.h"
 
-#include <cmath>
 #include <iostream>
 
 namespace decision_making {
@@ -85,7 +84,7 @@ void SetPlay::behave(modeling::Modeling& modeling) {
     case PlayMode::NONE:
         std::cout << "Vavo BUG! NONE Set Play" << std::endl;
         break;
-    default: // play on and the pass modes belong to the attack
+    default: // play on and the pass modes belong to the attack; other values name no mode
         break;
     }
 }
