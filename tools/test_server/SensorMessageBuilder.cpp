@@ -2,7 +2,6 @@
 
 #include "tools/test_server/ServerField.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace tools {
@@ -11,8 +10,6 @@ namespace test_server {
 namespace {
 
 constexpr double PI = 3.141592653589793;
-constexpr double CYCLE = 0.02;
-constexpr double JOINT_LIMIT = 2.0; // rad, a loose bound that keeps integrated angles sane
 
 // Joint sensor names in effector order (he1 ... rle6).
 const std::array<const char*, 22> SENSOR_NAMES = {"hj1",  "hj2",  "laj1", "laj2", "laj3", "laj4", "raj1", "raj2",
@@ -31,11 +28,7 @@ void appendNumber(std::string& out, double value) {
 
 SensorMessageBuilder::SensorMessageBuilder(const SimulatedWorld& world) : state(world) {}
 
-void SensorMessageBuilder::applyJointSpeeds(const std::array<double, 22>& speeds) {
-    for (std::size_t i = 0; i < jointAngles.size(); ++i) {
-        jointAngles[i] = std::clamp(jointAngles[i] + speeds[i] * CYCLE, -JOINT_LIMIT, JOINT_LIMIT);
-    }
-}
+void SensorMessageBuilder::applyJointSpeeds(const std::array<double, 22>& speeds) { joints.apply(speeds); }
 
 void SensorMessageBuilder::queueHeard(const std::string& team, const std::string& message,
                                       const double* directionDegrees) {
@@ -127,7 +120,7 @@ std::string SensorMessageBuilder::nextMessage() {
         out += "(HJ (n ";
         out += SENSOR_NAMES[static_cast<std::size_t>(joint)];
         out += ") (ax ";
-        appendNumber(out, jointAngles[static_cast<std::size_t>(joint)] * 180.0 / PI);
+        appendNumber(out, joints.getAngles()[static_cast<std::size_t>(joint)] * 180.0 / PI);
         out += "))";
         if (i == 1 && cycle % 3 == 0) {
             out += visionGroup();

@@ -1,0 +1,36 @@
+#ifndef TOOLS_TEST_SERVER_JOINTPLANT_H
+#define TOOLS_TEST_SERVER_JOINTPLANT_H
+
+#include <array>
+
+namespace tools {
+namespace test_server {
+
+/// The robot's joints without dynamics: each cycle every joint turns by its
+/// commanded speed for one cycle and stops at the ends of its range, as the
+/// simulated NAO's hinges do. Angles and speeds in the server's directions,
+/// effector order (he1 ... rle6).
+class JointPlant {
+public:
+    static constexpr int NUMBER_OF_JOINTS = 22;
+    static constexpr double CYCLE = 0.02; // s
+    using Joints = std::array<double, NUMBER_OF_JOINTS>;
+
+    /// All joints at 0, where the server starts them.
+    JointPlant();
+
+    /// One cycle of the commanded speeds (rad/s).
+    void apply(const Joints& speeds);
+    /// radians
+    const Joints& getAngles() const { return angles; }
+
+private:
+    Joints angles{};
+    Joints minimum{};
+    Joints maximum{};
+};
+
+} // namespace test_server
+} // namespace tools
+
+#endif
