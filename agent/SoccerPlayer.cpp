@@ -2,12 +2,14 @@
 
 #include "agent/BodyChoice.h"
 #include "agent/ControlNodeBinding.h"
+#include "agent/StopSignal.h"
 #include "communication/ServerSocketImpl.h"
 #include "control/ControlImpl.h"
 #include "core/utils/parameter_store/ParameterStore.h"
 #include "representations/MarlowindsConstants.h"
 #include "representations/RepresentationsLoader.h"
 #include "utils/configure_tree/ParameterTreeCreator.h"
+#include "utils/loggers/LocalizationErrorLoggerImplementation.h"
 
 #include <boost/property_tree/ptree.hpp>
 
@@ -23,6 +25,10 @@ using ParameterStore = core::utils::parameter_store::ParameterStore;
 
 const char* const PARAMETERS_NODE = "params";
 
+/// The build option of the same name: the localisation-error logger, a
+/// debugging aid that connects to the server's monitor port.
+constexpr bool ERROR_LOGGING = MARLOWINDS_ERROR_LOGGING;
+
 /// The team name travels unquoted inside the init command, so it must be one
 /// plain word for the server to read it back.
 void checkTeamName(const std::string& teamName) {
@@ -33,7 +39,8 @@ void checkTeamName(const std::string& teamName) {
 
 } // namespace
 
-SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber)
+SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber,
+                           int monitorPort)
     : perception(teamName) {
     checkTeamName(teamName);
 
@@ -56,6 +63,10 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
     ControlNodeBinding::bind(root->getChild("control"), *controlImpl);
     control = std::move(controlImpl);
 
+    if (ERROR_LOGGING) {
+        // Before the world model takes the facade's instance.
+        utils::loggers::LocalizationErrorLoggerImplementation::install(body.getAgentNumber(), monitorPort);
+    }
     modeling = std::make_unique<modeling::Modeling>(body.getAgentNumber(), teamName, body.getRobotType());
 
     if (communication->establishConnection()) {
@@ -80,7 +91,8 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
 SoccerPlayer::SoccerPlayer(int argc, char** argv) : SoccerPlayer(settingsFromArguments(argc, argv)) {}
 
 SoccerPlayer::SoccerPlayer(const Settings& settings)
-    : SoccerPlayer(settings.serverIP, settings.agentPort, settings.teamName, settings.agentNumber) {}
+    : SoccerPlayer(settings.serverIP, settings.agentPort, settings.teamName, settings.agentNumber,
+                   settings.monitorPort) {}
 
 SoccerPlayer::~SoccerPlayer() { ParameterStore::global().root().save(""); }
 
@@ -107,7 +119,7 @@ SoccerPlayer::Settings SoccerPlayer::settingsFromArguments(int argc, char** argv
 }
 
 void SoccerPlayer::play() {
-    while (!communication->connectionClosed()) {
+    while (!communication->connectionClosed() && !StopSignal::requested()) {
         communication->receiveMessage();
         perception.perceive(*communication);
         modeling->model(perception, *control);

@@ -7,6 +7,7 @@
 #include "decision_making/DecisionMakingImpl.h"
 #include "modeling/Modeling.h"
 #include "perception/Perception.h"
+#include "representations/MarlowindsConstants.h"
 #include "utils/roboviz/Roboviz.h"
 
 #include <memory>
@@ -24,22 +25,27 @@ public:
         int agentPort;
         std::string teamName;
         int agentNumber;
+        int monitorPort = representations::MarlowindsConstants::DEFAULT_MONITOR_PORT;
     };
 
     /// The whole start-up: loads the parameter store and the configuration,
     /// connects, asks for the body that the uniform number chooses, perceives
     /// the first message and registers. A uniform number outside the team, a
     /// team name the server could not read back, or a configuration that
-    /// cannot be read raises an exception before anything is sent.
-    SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber);
-    /// From positional arguments: server address, port, team name, uniform number.
+    /// cannot be read raises an exception before anything is sent. The monitor
+    /// port is used only by the error logger that the build can switch in.
+    SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber,
+                 int monitorPort = representations::MarlowindsConstants::DEFAULT_MONITOR_PORT);
+    /// From positional arguments: server address, port, team name, uniform
+    /// number; the monitor port keeps its default.
     SoccerPlayer(int argc, char** argv);
     SoccerPlayer(const SoccerPlayer&) = delete;
     SoccerPlayer& operator=(const SoccerPlayer&) = delete;
     /// Saves the parameter store.
     virtual ~SoccerPlayer();
 
-    /// One cycle per server message until the server closes the connection.
+    /// One cycle per server message until the server closes the connection or
+    /// a stop signal arrives (StopSignal); the cycle in progress is finished.
     void play();
 
     /// Writes argc to the standard output; arguments not given take the

@@ -22,6 +22,10 @@ void Communication::receiveMessage() {
     currentMessage = serverSocket->receiveMessage();
 }
 
+bool Communication::waitForMessage(std::chrono::milliseconds timeout) {
+    return serverSocket == nullptr || serverSocket->waitForMessage(timeout);
+}
+
 void Communication::sendMessage(const std::string& text) {
     if (!connectionClosed()) {
         serverSocket->sendMessage(text);

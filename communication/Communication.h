@@ -3,6 +3,7 @@
 
 #include "communication/ServerSocket.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,9 @@ public:
     bool establishConnection();
     void closeConnection();
     void receiveMessage();
+    /// True when a frame has come within timeout or the connection has ended;
+    /// at once without a socket.
+    bool waitForMessage(std::chrono::milliseconds timeout);
     /// Valid until the next receive.
     const std::string& getCurrentMessage() const { return currentMessage; }
     /// Sends nothing, and reports nothing, on a connection marked closed.

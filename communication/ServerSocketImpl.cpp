@@ -90,6 +90,16 @@ std::string ServerSocketImpl::receiveMessage() {
     }
 }
 
+bool ServerSocketImpl::waitForMessage(std::chrono::milliseconds timeout) {
+    if (closed || socketDescriptor < 0) {
+        return true;
+    }
+    pollfd entry{socketDescriptor, POLLIN, 0};
+    const int ready = ::poll(&entry, 1, static_cast<int>(timeout.count()));
+    // A hang-up or an error counts as ready: the receive finds and reports it.
+    return ready > 0 || (ready < 0 && errno != EINTR);
+}
+
 void ServerSocketImpl::readMessageText(std::size_t length) {
     std::size_t got = 0;
     while (got < length) {

@@ -37,6 +37,7 @@ public:
     /// closed and the empty text is returned; it is never reopened here, since a
     /// new connection would be a new agent for the server.
     std::string receiveMessage() override;
+    bool waitForMessage(std::chrono::milliseconds timeout) override;
     /// Throws std::runtime_error "Trying to read more data than the size of the
     /// buffer" for a text over BUFFER_SIZE - 4 bytes (nothing is written), and
     /// "connection has ended in send" when the write fails.

@@ -8,18 +8,21 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <locale>
 
 namespace perception {
 
 namespace {
 
-constexpr std::size_t EXCERPT_LENGTH = 160;
+/// The token in quotes for an error message, cut short when it is long.
+std::string quoted(std::string_view token) {
+    constexpr std::size_t LIMIT = 40;
+    return "\"" + std::string(token.substr(0, LIMIT)) + (token.size() > LIMIT ? "...\"" : "\"");
+}
 
 double requireFinite(double number, std::string_view token) {
     if (!std::isfinite(number)) {
-        throw MalformedGroupError("not a finite number: \"" + std::string(token) + "\"");
+        throw MalformedGroupError("not a finite number: " + quoted(token));
     }
     return number;
 }
@@ -31,6 +34,16 @@ bool readPlainNumber(std::string_view token, double& number) {
     const char* const end = token.data() + token.size();
     const auto [stop, error] = std::from_chars(token.data(), end, number);
     return error == std::errc() && stop == end && std::isfinite(number);
+}
+
+/// The whole token as a T by Boost's rules; a token that does not read makes
+/// its group malformed, like any other fault.
+template <typename T> T lexical(std::string_view token, const char* expected) {
+    try {
+        return boost::lexical_cast<T>(token.data(), token.size());
+    } catch (const boost::bad_lexical_cast&) {
+        throw MalformedGroupError(std::string("not ") + expected + ": " + quoted(token));
+    }
 }
 
 } // namespace
@@ -110,7 +123,7 @@ GroupReader::KeyAndValue GroupReader::keyAndValue(std::string_view text) {
 }
 
 MalformedGroupError GroupReader::missingValue(std::string_view text) {
-    return MalformedGroupError("\"" + std::string(text) + "\" has no value");
+    return MalformedGroupError(quoted(text) + " has no value");
 }
 
 std::string_view GroupReader::valueOfChild(const utils::parser::ParserTreeNode& group, std::size_t index) {
@@ -122,12 +135,12 @@ double GroupReader::lexicalDouble(std::string_view token) {
     if (readPlainNumber(token, number)) {
         return number;
     }
-    return requireFinite(boost::lexical_cast<double>(token.data(), token.size()), token);
+    return requireFinite(lexical<double>(token, "a number"), token);
 }
 
-int GroupReader::lexicalInt(std::string_view token) { return boost::lexical_cast<int>(token.data(), token.size()); }
+int GroupReader::lexicalInt(std::string_view token) { return lexical<int>(token, "a whole number"); }
 
-bool GroupReader::lexicalBool(std::string_view token) { return boost::lexical_cast<bool>(token.data(), token.size()); }
+bool GroupReader::lexicalBool(std::string_view token) { return lexical<bool>(token, "0 or 1"); }
 
 marlowinds_lib::math::Vector3<double> GroupReader::lexicalVector(std::string_view text) {
     const auto tokens = splitThree(text);
@@ -151,16 +164,6 @@ double GroupReader::leadingDouble(std::string_view text) {
         terminated = longText.c_str();
     }
     return requireFinite(std::strtod(terminated, nullptr), text);
-}
-
-void GroupReader::reportSkipped(std::string_view reporter, const std::exception& error,
-                                const utils::parser::ParserTreeNode& group) {
-    std::string text = "(" + group.toString() + ")";
-    if (text.size() > EXCERPT_LENGTH) {
-        text.resize(EXCERPT_LENGTH);
-        text += "...";
-    }
-    std::cerr << "(" << reporter << ") skipped a malformed group, " << error.what() << ": " << text << std::endl;
 }
 
 } // namespace perception

@@ -7,16 +7,14 @@
 
 #include <array>
 #include <cstddef>
-#include <exception>
 #include <string>
 #include <string_view>
 
 namespace perception {
 
 /// Reads the parts of a server group in place, without copying its text.
-/// A missing nested group or token, and a number that is not finite, raise
-/// MalformedGroupError; a token read lexical that is not a number raises
-/// boost::bad_lexical_cast.
+/// A missing nested group or token, a token read lexical that is not a number
+/// and a number that is not finite raise MalformedGroupError.
 class GroupReader {
 public:
     GroupReader() = delete;
@@ -59,10 +57,6 @@ public:
     static marlowinds_lib::math::Vector3<double> lexicalVector(std::string_view text);
     /// The longest leading number, as strtod reads it; 0 when there is none.
     static double leadingDouble(std::string_view text);
-
-    /// One diagnostic line on the standard error stream for a skipped group.
-    static void reportSkipped(std::string_view reporter, const std::exception& error,
-                              const utils::parser::ParserTreeNode& group);
 };
 
 } // namespace perception

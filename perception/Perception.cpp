@@ -1,5 +1,7 @@
 #include "perception/Perception.h"
 
+#include <exception>
+#include <memory>
 #include <utility>
 
 namespace perception {
@@ -7,7 +9,15 @@ namespace perception {
 Perception::Perception(std::string teamName) : agentPerception(std::move(teamName)) {}
 
 void Perception::perceive(const communication::Communication& communication) {
-    const auto root = parser.parseMessage(communication.getCurrentMessage());
+    const std::string& message = communication.getCurrentMessage();
+    std::unique_ptr<utils::parser::ParserTreeNode> root;
+    try {
+        root = parser.parseMessage(message);
+    } catch (const std::exception& error) {
+        // Nothing of the message is used: the cycle goes on as after an empty one.
+        perceptorFactory.getReporter().reportDroppedMessage("Perception", error, message);
+        root = std::make_unique<utils::parser::ParserTreeNode>();
+    }
     perceptorFactory.update(*root);
     agentPerception.update(perceptorFactory.getPerceptors());
 }

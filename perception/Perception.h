@@ -19,9 +19,10 @@ public:
     virtual ~Perception() = default;
 
     /// Parses the communication's current message and rebuilds the snapshot.
-    /// A malformed group is skipped; a malformed number throws
-    /// boost::bad_lexical_cast, and groups nested deeper than the parser allows
-    /// throw std::runtime_error; either leaves the snapshot as it was.
+    /// Bad input never leaves it: a malformed group is skipped and the rest of
+    /// the message used; a message the parser refuses (groups nested deeper
+    /// than it allows) is dropped whole and perceived as an empty one. Each
+    /// fault is reported on the standard error stream.
     void perceive(const communication::Communication& communication);
     AgentPerception& getAgentPerception() { return agentPerception; }
     const AgentPerception& getAgentPerception() const { return agentPerception; }

@@ -23,7 +23,7 @@ namespace {
 /// A full message has about forty groups.
 constexpr std::size_t EXPECTED_GROUPS = 64;
 
-std::unique_ptr<Perceptor> makePerceptor(const utils::parser::ParserTreeNode& group) {
+std::unique_ptr<Perceptor> makePerceptor(const utils::parser::ParserTreeNode& group, MalformedInputReporter& reporter) {
     const std::string_view text = group.value;
     switch (PerceptorType::identifyType(text.substr(0, text.find(' ')))) {
     case PerceptorType::GYR:
@@ -39,7 +39,7 @@ std::unique_ptr<Perceptor> makePerceptor(const utils::parser::ParserTreeNode& gr
     case PerceptorType::ACC:
         return std::make_unique<AccelerometerPerceptor>(group);
     case PerceptorType::SEE:
-        return std::make_unique<VisionPerceptor>(group);
+        return std::make_unique<VisionPerceptor>(group, reporter);
     case PerceptorType::GS:
         return std::make_unique<GameStatePerceptor>(group);
     case PerceptorType::AGENT_STATE:
@@ -63,11 +63,11 @@ void PerceptorFactory::update(utils::parser::ParserTreeNode& root) {
     for (utils::parser::ParserTreeNode& group : root.children) {
         GroupReader::trimInPlace(group.value);
         try {
-            if (auto perceptor = makePerceptor(group)) {
+            if (auto perceptor = makePerceptor(group, reporter)) {
                 perceptors.push_back(std::move(perceptor));
             }
         } catch (const MalformedGroupError& error) {
-            GroupReader::reportSkipped("PerceptorFactory", error, group);
+            reporter.reportSkippedGroup("PerceptorFactory", error, group);
         }
     }
 }

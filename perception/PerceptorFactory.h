@@ -1,6 +1,7 @@
 #ifndef PERCEPTION_PERCEPTORFACTORY_H
 #define PERCEPTION_PERCEPTORFACTORY_H
 
+#include "perception/MalformedInputReporter.h"
 #include "perception/Perceptor.h"
 #include "utils/parser/ParserTreeNode.h"
 
@@ -11,9 +12,8 @@ namespace perception {
 
 /// Makes one perceptor per top-level group of a message, chosen by the group's
 /// keyword (exact, case-sensitive); groups with other keywords are skipped. A
-/// malformed group is skipped with one diagnostic line on the standard error
-/// stream and the rest of the message is used; a number that is not a number
-/// (boost::bad_lexical_cast) leaves update.
+/// malformed group (a part missing, a number that does not read or is not
+/// finite) is skipped and reported, and the rest of the message is used.
 class PerceptorFactory {
 public:
     PerceptorFactory();
@@ -25,9 +25,12 @@ public:
     /// The current message's perceptors in the order of their groups; they live
     /// until the next update.
     std::vector<std::unique_ptr<Perceptor>>& getPerceptors() { return perceptors; }
+    /// Where every fault in the server's input is reported.
+    MalformedInputReporter& getReporter() { return reporter; }
 
 private:
     std::vector<std::unique_ptr<Perceptor>> perceptors;
+    MalformedInputReporter reporter;
 };
 
 } // namespace perception

@@ -1,6 +1,5 @@
 #include "perception/VisionPerceptor.h"
 
-#include "perception/GroupReader.h"
 #include "perception/MalformedGroupError.h"
 #include "perception/VisibleBall.h"
 #include "perception/VisibleFlag.h"
@@ -35,7 +34,8 @@ std::unique_ptr<VisibleObject> makeVisibleObject(const utils::parser::ParserTree
 
 VisionPerceptor::VisionPerceptor() { setName("See"); }
 
-VisionPerceptor::VisionPerceptor(const utils::parser::ParserTreeNode& group) : Perceptor(group) {
+VisionPerceptor::VisionPerceptor(const utils::parser::ParserTreeNode& group, MalformedInputReporter& reporter)
+    : Perceptor(group) {
     visibleObjects.reserve(group.children.size());
     for (const utils::parser::ParserTreeNode& child : group.children) {
         try {
@@ -43,7 +43,7 @@ VisionPerceptor::VisionPerceptor(const utils::parser::ParserTreeNode& group) : P
                 visibleObjects.push_back(std::move(object));
             }
         } catch (const MalformedGroupError& error) {
-            GroupReader::reportSkipped("VisionPerceptor", error, child);
+            reporter.reportSkippedGroup("VisionPerceptor", error, child);
         }
     }
 }

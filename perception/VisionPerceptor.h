@@ -1,6 +1,7 @@
 #ifndef PERCEPTION_VISIONPERCEPTOR_H
 #define PERCEPTION_VISIONPERCEPTOR_H
 
+#include "perception/MalformedInputReporter.h"
 #include "perception/Perceptor.h"
 #include "perception/VisibleObject.h"
 
@@ -11,12 +12,12 @@ namespace perception {
 
 /// What the camera saw: (See (NAME ...) ...). Balls, flags, goal posts, lines
 /// and players become visible objects in the order of their groups; other
-/// names are skipped, and so is a malformed object (with one diagnostic line).
+/// names are skipped, and so is a malformed object, which is reported.
 class VisionPerceptor : public Perceptor {
 public:
     /// Name "See", type NONE, no objects.
     VisionPerceptor();
-    explicit VisionPerceptor(const utils::parser::ParserTreeNode& group);
+    VisionPerceptor(const utils::parser::ParserTreeNode& group, MalformedInputReporter& reporter);
 
     /// The perceptor owns its objects until the snapshot moves them out.
     std::vector<std::unique_ptr<VisibleObject>>& getVisibleObjects() { return visibleObjects; }

@@ -1,11 +1,15 @@
 // Runs the simulation-server stand-in by hand:
-//   run_test_server [--port P] [--cycles N] [--right] [--fast]
+//   run_test_server [--port P] [--cycles N] [--right] [--fast] [--damage F] [--seed S]
 // Waits for one agent, performs the handshake, then plays N lock-step cycles
-// (one sensor message, one reply), checking every reply, and closes.
+// (one sensor message, one reply), checking every reply, and closes. With
+// --damage, that share of the messages (0 to 1) is damaged, reproducibly from
+// the seed.
 #include "tools/test_server/CommandChecker.h"
+#include "tools/test_server/MessageDamager.h"
 #include "tools/test_server/SensorMessageBuilder.h"
 #include "tools/test_server/TestServer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <iostream>
@@ -19,6 +23,8 @@ int main(int argc, char** argv) {
     int cycles = 500;
     bool leftSide = true;
     bool fast = false;
+    double damage = 0.0;
+    unsigned seed = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--port" && i + 1 < argc) {
@@ -29,8 +35,12 @@ int main(int argc, char** argv) {
             leftSide = false;
         } else if (argument == "--fast") {
             fast = true;
+        } else if (argument == "--damage" && i + 1 < argc) {
+            damage = std::stod(argv[++i]);
+        } else if (argument == "--seed" && i + 1 < argc) {
+            seed = static_cast<unsigned>(std::stoul(argv[++i]));
         } else {
-            std::cerr << "usage: run_test_server [--port P] [--cycles N] [--right] [--fast]\n";
+            std::cerr << "usage: run_test_server [--port P] [--cycles N] [--right] [--fast] [--damage F] [--seed S]\n";
             return 2;
         }
     }
@@ -55,13 +65,16 @@ int main(int argc, char** argv) {
                   << " with body type " << registration.bodyType << std::endl;
         builder.world().uniformNumber = registration.uniformNumber;
 
+        MessageDamager damager(seed);
+        const double share = std::clamp(damage, 0.0, 1.0);
         int violations = 0;
         for (int cycle = 0; cycle < cycles; ++cycle) {
             const auto start = std::chrono::steady_clock::now();
             if (cycle == 50) {
                 builder.world().playMode = "PlayOn";
             }
-            if (!server.channel().send(builder.nextMessage())) {
+            const std::string message = builder.nextMessage();
+            if (!server.channel().send(damager.chance(share) ? damager.damage(message) : message)) {
                 std::cout << "agent left after " << cycle << " cycles" << std::endl;
                 return violations == 0 ? 0 : 1;
             }

@@ -2,6 +2,8 @@
 #define DECISION_MAKING_BEHAVIOR_BEHAVIORFACTORY_H
 
 #include "decision_making/behavior/BeamBehavior.h"
+#include "decision_making/behavior/NavigateToPosition.h"
+#include "decision_making/behavior/PotentialFieldNavigation.h"
 #include "decision_making/behavior/Say.h"
 
 namespace decision_making {
@@ -20,11 +22,15 @@ public:
     BehaviorFactory& operator=(const BehaviorFactory&) = delete;
     virtual ~BehaviorFactory() = default;
 
+    NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
+    PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
     Say* getSay() { return &say; }
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
 
 private:
     // Built in this order, destroyed in reverse.
+    NavigateToPosition navigateToPosition{this};
+    PotentialFieldNavigation potentialFieldNavigation{this};
     Say say{this};
     BeamBehavior beamBehavior{this};
 };

@@ -3,6 +3,7 @@
 #include "tests/support/TeamRadioRecord.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tools/test_server/CommandChecker.h"
+#include "tools/test_server/MessageDamager.h"
 #include "tools/test_server/SensorMessageBuilder.h"
 #include "tools/test_server/TestServer.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@ using namespace std::chrono_literals;
 using tools::test_server::CommandChecker;
 using tools::test_server::CommandMessage;
 using tools::test_server::FrameChannel;
+using tools::test_server::MessageDamager;
 using tools::test_server::Registration;
 using tools::test_server::SensorMessageBuilder;
 using tools::test_server::SimulatedWorld;
@@ -126,6 +129,28 @@ protected:
 
     std::string storeFile() const { return folder / "configuration/core/dynamic/params/values.json"; }
 
+    /// A signal during play ends the agent as the server's hang-up does.
+    void expectACleanStopBy(int signal) {
+        ASSERT_NO_FATAL_FAILURE(startAndConnect(5));
+        for (int cycle = 0; cycle < 10; ++cycle) {
+            ASSERT_NO_FATAL_FAILURE(playCycle());
+        }
+        EXPECT_FALSE(boost::filesystem::exists(storeFile()));
+
+        agent->sendSignal(signal);
+        // An agent already waiting for this message plays its cycle before it ends.
+        server.channel().send(builder.nextMessage());
+        if (const auto reply = server.channel().receive(SILENCE)) {
+            CommandMessage command;
+            std::string error;
+            EXPECT_TRUE(CommandChecker::check(*reply, command, error)) << error << ": " << *reply;
+        }
+
+        EXPECT_EQ(exitStatus(), 0) << agent->describe();
+        EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
+        EXPECT_TRUE(server.channel().peerClosed(REPLY)) << agent->describe();
+    }
+
     TemporaryFolder folder;
     TestServer server;
     SensorMessageBuilder builder{SimulatedWorld{}};
@@ -196,6 +221,10 @@ TEST_F(AgentEndToEndTest, WhenTheServerClosesTheAgentEndsCleanlyAndSavesItsStore
     EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
 }
 
+TEST_F(AgentEndToEndTest, TerminationDuringPlayEndsCleanlyAndSavesTheStore) { expectACleanStopBy(SIGTERM); }
+
+TEST_F(AgentEndToEndTest, InterruptionDuringPlayEndsCleanlyAndSavesTheStore) { expectACleanStopBy(SIGINT); }
+
 TEST_F(AgentEndToEndTest, NoServerListeningEndsWithAFailure) {
     int port = 0;
     {
@@ -207,18 +236,21 @@ TEST_F(AgentEndToEndTest, NoServerListeningEndsWithAFailure) {
     EXPECT_NE(agent->standardError().find("connection has ended in send"), std::string::npos) << agent->describe();
 }
 
-TEST_F(AgentEndToEndTest, AMalformedNumberEndsTheAgentWithAFailureAfterSavingItsStore) {
+TEST_F(AgentEndToEndTest, DamagedMessagesAmongGoodOnesAreEachAnsweredAndTheAgentEndsCleanly) {
+    builder.world().bodyType = 4;
+    builder.world().otherSensors = true;
     ASSERT_NO_FATAL_FAILURE(startAndConnect(9));
-    ASSERT_NO_FATAL_FAILURE(playCycle());
+    MessageDamager damager(9);
 
-    std::string message = builder.nextMessage();
-    const std::string time = "(time (now ";
-    ASSERT_EQ(message.rfind(time, 0), 0u);
-    message.insert(time.size(), "x"); // "(time (now x0.06))"
-    ASSERT_TRUE(server.channel().send(message));
+    for (int cycle = 0; cycle < 300; ++cycle) {
+        const std::string message = builder.nextMessage();
+        ASSERT_TRUE(server.channel().send(cycle % 3 == 1 ? damager.damage(message) : message));
+        ASSERT_NO_FATAL_FAILURE(expectOneReply());
+    }
 
-    EXPECT_NE(exitStatus(), 0) << agent->describe();
-    EXPECT_FALSE(agent->standardError().empty());
+    EXPECT_NE(agent->standardError().find("skipped a malformed group"), std::string::npos) << agent->describe();
+    server.closeAgent();
+    EXPECT_EQ(exitStatus(), 0) << agent->describe();
     EXPECT_TRUE(boost::filesystem::exists(storeFile())) << agent->describe();
 }
 

@@ -60,6 +60,12 @@ std::optional<int> AgentProcess::waitForExit(std::chrono::milliseconds timeout) 
     return exitStatus;
 }
 
+void AgentProcess::sendSignal(int signal) {
+    if (pid > 0 && !exitStatus) {
+        ::kill(pid, signal);
+    }
+}
+
 std::string AgentProcess::standardOutput() const { return TemporaryFolder::read(outputFile); }
 
 std::string AgentProcess::standardError() const { return TemporaryFolder::read(errorFile); }

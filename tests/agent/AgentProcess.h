@@ -24,6 +24,8 @@ public:
     /// The exit status once the process has ended within the timeout (128 +
     /// the signal number when a signal ended it), nothing while it still runs.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+    /// Sends the signal to the child while it runs.
+    void sendSignal(int signal);
 
     std::string standardOutput() const;
     std::string standardError() const;

@@ -1,9 +1,16 @@
 #include "agent/SoccerPlayer.h"
 
+#include "tests/agent/PlayerInThisProcess.h"
 #include "tests/core/utils/command_line_parser/Arguments.h"
+#include "tools/test_server/SensorMessageBuilder.h"
+#include "tools/test_server/TestServer.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,6 +37,33 @@ TEST(SoccerPlayerTest, PositionalArgumentsFillTheSettingsInOrder) {
         EXPECT_EQ(settings.teamName, testCase.expected.teamName);
         EXPECT_EQ(settings.agentNumber, testCase.expected.agentNumber);
     }
+}
+
+TEST(SoccerPlayerTest, ATeamNameTheInitCommandCannotCarryIsRefusedBeforeConnecting) {
+    tools::test_server::TestServer server;
+    for (const std::string name : {"", "Two Words", "Tab\tName", "Line\nEnd", "Car\rReturn", "(Team", "Team)", "A()"}) {
+        EXPECT_THROW(SoccerPlayer("127.0.0.1", server.getPort(), name, 3), std::invalid_argument) << name;
+    }
+    EXPECT_FALSE(server.acceptAgent(std::chrono::milliseconds(100))) << "a player connected";
+}
+
+class SoccerPlayerInThisProcessTest : public tests::PlayerInThisProcess {};
+
+TEST_F(SoccerPlayerInThisProcessTest, PositionalArgumentsChooseServerPortTeamAndNumber) {
+    start([](int port) {
+        tests::Arguments arguments({"localhost", std::to_string(port), "Rivals", "15"});
+        return std::make_unique<SoccerPlayer>(arguments.argc(), arguments.argv());
+    });
+    tools::test_server::SensorMessageBuilder builder{tools::test_server::SimulatedWorld{}};
+
+    ASSERT_NO_FATAL_FAILURE(connect(builder.nextMessage()));
+
+    // Number 15 plays as number 10 with the standard body.
+    EXPECT_EQ(registration.uniformNumber, 10);
+    EXPECT_EQ(registration.bodyType, 0);
+    EXPECT_EQ(registration.teamName, "Rivals");
+    EXPECT_EQ(hangUpAndJoin(), "");
+    EXPECT_TRUE(boost::filesystem::exists(storeFile()));
 }
 
 } // namespace

@@ -273,6 +273,50 @@ TEST(ServerSocketImplTest, WithoutAConnectionSendsRaiseAndReceivesGiveNothing) {
     }
 }
 
+TEST(ServerSocketImplTest, PortsUpTo65535AreTriedAndNoneBeyond) {
+    const struct {
+        int port;
+        bool tried;
+    } rows[] = {{65535, true}, {65536, false}, {-1, false}};
+    for (const auto& row : rows) {
+        ServerSocketImpl socket("127.0.0.1", row.port);
+        errno = 0;
+
+        const bool failed = socket.establishConnection();
+
+        // A port in range is connected to or refused by the peer; one out of range fails before any connect.
+        EXPECT_EQ(!failed || hasError(), row.tried) << row.port;
+    }
+}
+
+TEST(ServerSocketImplTest, WaitingForAFrameEndsWhenDataOrTheEndOfTheConnectionComes) {
+    constexpr std::chrono::milliseconds SHORT{50};
+    struct Row {
+        const char* name;
+        std::function<void(Link&)> server;
+        bool ready;
+    };
+    const std::vector<Row> rows = {
+        {"silence", [](Link&) {}, false},
+        {"a frame", [](Link& link) { link.deliver(FrameChannel::frame("(syn)")); }, true},
+        {"a hang-up", [](Link& link) { link.hangUp(); }, true},
+    };
+    for (const Row& row : rows) {
+        Link link;
+        row.server(link);
+
+        EXPECT_EQ(link.socket.waitForMessage(row.ready ? TIMEOUT : SHORT), row.ready) << row.name;
+    }
+    for (const bool tryToConnect : {false, true}) {
+        ServerSocketImpl socket("127.0.0.1", unusedPort());
+        if (tryToConnect) {
+            socket.establishConnection();
+        }
+        // The receive that follows returns at once with nothing.
+        EXPECT_TRUE(socket.waitForMessage(TIMEOUT)) << tryToConnect;
+    }
+}
+
 TEST(ServerSocketImplTest, ClosingTwiceNeverClosesAnotherFilesDescriptor) {
     int reused = -1;
     {

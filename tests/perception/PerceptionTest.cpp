@@ -1,12 +1,17 @@
 #include "perception/Perception.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
+#include "perception/MalformedInputReporter.h"
+#include "perception/VisibleLine.h"
+#include "perception/VisiblePlayer.h"
 #include "tests/perception/MessageFeed.h"
+#include "tests/support/DamagedServerStream.h"
 
-#include <boost/lexical_cast.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +20,7 @@ namespace {
 
 using marlowinds_lib::math::MathUtils;
 using representations::NaoJoints;
+using utils::parser::Parser;
 
 const std::string VISION = "(See (F1L (pol 18.66 53.57 -5.03)) (B (pol 1.89 -0.28 -57.93)) "
                            "(L (pol 1.90 -0.22 -60.04) (pol 11.10 0.04 -8.46)) "
@@ -100,26 +106,111 @@ TEST(PerceptionTest, AMalformedGroupIsSkippedAndTheRestOfTheMessageUsed) {
     EXPECT_DOUBLE_EQ(snapshot.getGlobalTime(), 2.0);
 }
 
-TEST(PerceptionTest, AMalformedNumberThrowsAndTheNextMessageIsPerceived) {
+TEST(PerceptionTest, AMessageThatDoesNotParseIsDroppedAndTheNextPerceived) {
     Perception perception;
     testing::MessageFeed feed;
     perception.perceive(feed.deliver(serverMessage(1.0, VISION, 5.0)));
-    std::string broken = serverMessage(1.02, VISION, 6.0);
-    broken.replace(broken.find("(a 0.00 0.00 9.81)"), 18, "(a 0.00 0.0x 9.81)");
+    const std::string tooDeep = serverMessage(1.02, VISION, 6.0) + std::string(Parser::MAXIMUM_DEPTH + 1, '(');
+    ::testing::internal::CaptureStderr();
 
-    EXPECT_THROW(perception.perceive(feed.deliver(broken)), boost::bad_lexical_cast);
+    perception.perceive(feed.deliver(tooDeep));
 
-    const AgentPerception& kept = perception.getAgentPerception();
-    EXPECT_DOUBLE_EQ(kept.getGlobalTime(), 1.0);
-    EXPECT_EQ(kept.getVisibleObjects().size(), 4u);
-    expectAllJoints(kept, 5.0);
+    const std::string diagnostics = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(diagnostics.rfind("(Perception) dropped a message", 0), 0u) << diagnostics;
+    EXPECT_EQ(std::count(diagnostics.begin(), diagnostics.end(), '\n'), 1) << diagnostics;
+    // As after an empty message: the per-cycle readings start from nothing, the others are kept.
+    const AgentPerception& dropped = perception.getAgentPerception();
+    EXPECT_DOUBLE_EQ(dropped.getGlobalTime(), 1.0);
+    EXPECT_DOUBLE_EQ(dropped.getTorsoAcceleration().z, 9.81);
+    EXPECT_TRUE(dropped.getVisibleObjects().empty());
+    EXPECT_FALSE(dropped.receivedVisionUpdate());
+    expectAllJoints(dropped, 0.0);
 
-    perception.perceive(feed.deliver(serverMessage(1.04, "", 7.0)));
+    perception.perceive(feed.deliver(serverMessage(1.04, VISION, 7.0)));
 
     const AgentPerception& next = perception.getAgentPerception();
     EXPECT_NEAR(next.getGlobalTime(), 1.04, 1e-9);
-    EXPECT_TRUE(next.getVisibleObjects().empty());
+    EXPECT_EQ(next.getVisibleObjects().size(), 4u);
     expectAllJoints(next, 7.0);
+}
+
+/// Every number of the snapshot.
+std::vector<double> readings(const AgentPerception& snapshot) {
+    std::vector<double> numbers = snapshot.getNaoJoints().getAsVector();
+    const auto add = [&numbers](const marlowinds_lib::math::Vector3<double>& v) {
+        numbers.insert(numbers.end(), {v.x, v.y, v.z});
+    };
+    const auto& game = snapshot.getGameState();
+    const auto& heard = snapshot.getHearData();
+    numbers.insert(numbers.end(), {game.getGameTime(), snapshot.getTemperature(), snapshot.getBatteryPercentage(),
+                                   snapshot.getGlobalTime(), heard.getHeardServerTime(), heard.getDirection()});
+    for (const auto* foot : {&snapshot.getLeftFootForceResistanceData(), &snapshot.getRightFootForceResistanceData()}) {
+        add(foot->getOriginCoordinates());
+        add(foot->getForce());
+    }
+    add(snapshot.getTorsoAcceleration());
+    add(snapshot.getTorsoAngularVelocities());
+    for (const auto& object : snapshot.getVisibleObjects()) {
+        add(object->getPosition());
+        if (const auto* line = dynamic_cast<const VisibleLine*>(object.get())) {
+            add(line->getPosition2());
+        }
+        if (const auto* player = dynamic_cast<const VisiblePlayer*>(object.get())) {
+            for (const auto& part : player->getAllBodyParts()) {
+                add(part.second);
+            }
+        }
+    }
+    return numbers;
+}
+
+/// Everything of the snapshot but its numbers.
+std::string labels(const AgentPerception& snapshot) {
+    const auto& game = snapshot.getGameState();
+    const auto& heard = snapshot.getHearData();
+    std::ostringstream text;
+    text << snapshot.getUniformNumber() << ' ' << snapshot.getPlaySide() << ' ' << game.getScoreLeft() << ' '
+         << game.getScoreRight() << ' ' << game.getPlayMode() << ' ' << snapshot.receivedVisionUpdate() << " | "
+         << heard.getTeam() << ' ' << heard.isFromSelf() << ' ' << heard.getMessage() << " |";
+    for (const auto& object : snapshot.getVisibleObjects()) {
+        text << ' ' << object->getName() << '/' << object->getVisibleObjectType();
+        if (const auto* player = dynamic_cast<const VisiblePlayer*>(object.get())) {
+            text << '/' << player->getTeamName() << '/' << player->getId();
+            for (const auto& part : player->getAllBodyParts()) {
+                text << '/' << part.first;
+            }
+        }
+    }
+    return text.str();
+}
+
+TEST(PerceptionTest, NothingOfADamagedMessageOutlivesIt) {
+    // The perception's share of the agent's damage test, which runs the whole cycle.
+    constexpr int DAMAGED_MESSAGES = MARLOWINDS_DAMAGED_MESSAGES / 10;
+    const std::string team = "Marlowinds";
+    tests::DamagedServerStream stream(18, team);
+    Perception perception(team);
+    testing::MessageFeed feed;
+    for (int i = 0; i < DAMAGED_MESSAGES; ++i) {
+        const std::string damaged = stream.getDamager().damage(stream.next());
+        const std::string shown = MalformedInputReporter::printable(damaged, 600);
+        ASSERT_NO_THROW(perception.perceive(feed.deliver(damaged))) << shown;
+        for (const double number : readings(perception.getAgentPerception())) {
+            ASSERT_TRUE(std::isfinite(number)) << shown;
+        }
+
+        const std::string good = stream.complete();
+        perception.perceive(feed.deliver(good));
+        Perception fresh(team);
+        testing::MessageFeed freshFeed;
+        fresh.perceive(freshFeed.deliver(good));
+
+        // Exact: the same text must give the same numbers to the last bit.
+        ASSERT_EQ(readings(perception.getAgentPerception()), readings(fresh.getAgentPerception()))
+            << "after " << shown << "\nthe message " << good;
+        ASSERT_EQ(labels(perception.getAgentPerception()), labels(fresh.getAgentPerception()))
+            << "after " << shown << "\nthe message " << good;
+    }
 }
 
 TEST(PerceptionTest, RandomReadingsNeverGiveNotANumber) {

@@ -33,8 +33,9 @@ TEST(VisionPerceptorTest, MakesOneObjectPerKnownNameInOrder) {
     };
     for (const Row& row : rows) {
         const testing::ParsedGroup group(row.group);
+        MalformedInputReporter reporter;
 
-        const VisionPerceptor vision(group.node());
+        const VisionPerceptor vision(group.node(), reporter);
 
         EXPECT_EQ(namesAndKinds(vision), row.objects) << row.group;
     }
@@ -55,12 +56,18 @@ TEST(VisionPerceptorTest, AMalformedObjectIsSkippedWithOneDiagnosticLine) {
         "(P (head (pol 1 2)))",
         "(B (pol nan 0 0))",
         "(P (head (pol 1 inf 0)))",
+        // A player's numbers are read strictly.
+        "(P (id x))",
+        "(P (id 99999999999))",
+        "(P (id 7) (head (pol 1 x 2)))",
+        "(P (id 7) (head (pol  1 0 0)))",
     };
     for (const std::string& object : malformed) {
         const testing::ParsedGroup group("(See " + object + " (B (pol 1 0 0)))");
+        MalformedInputReporter reporter;
         ::testing::internal::CaptureStderr();
 
-        const VisionPerceptor vision(group.node());
+        const VisionPerceptor vision(group.node(), reporter);
 
         const std::string diagnostics = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(namesAndKinds(vision), std::vector<std::string>{"B:2"}) << object;

@@ -17,7 +17,7 @@ void SeenObjects::perceive(const std::string& vision) {
     if (root->children.empty()) {
         return;
     }
-    perceptor = std::make_unique<perception::VisionPerceptor>(root->children.front());
+    perceptor = std::make_unique<perception::VisionPerceptor>(root->children.front(), reporter);
     const marlowinds_lib::math::Pose3D cameraToRoot = SimulatedVision::cameraToRoot();
     for (const std::unique_ptr<perception::VisibleObject>& object : perceptor->getVisibleObjects()) {
         object->transformPosition(cameraToRoot);

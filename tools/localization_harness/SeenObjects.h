@@ -1,6 +1,7 @@
 #ifndef TOOLS_LOCALIZATION_HARNESS_SEENOBJECTS_H
 #define TOOLS_LOCALIZATION_HARNESS_SEENOBJECTS_H
 
+#include "perception/MalformedInputReporter.h"
 #include "perception/VisibleFlag.h"
 #include "perception/VisibleGoalPost.h"
 #include "perception/VisibleLine.h"
@@ -28,6 +29,7 @@ public:
 
 private:
     utils::parser::Parser parser;
+    perception::MalformedInputReporter reporter;
     std::unique_ptr<perception::VisionPerceptor> perceptor;
     std::vector<perception::VisibleFlag*> flags;
     std::vector<perception::VisibleGoalPost*> goalPosts;

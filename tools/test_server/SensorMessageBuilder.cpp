@@ -10,6 +10,10 @@ namespace test_server {
 namespace {
 
 constexpr double PI = 3.141592653589793;
+constexpr int TOED_BODY_TYPE = 4;
+// The last joint of each leg in effector order; the toe follows it.
+constexpr int LEFT_ANKLE_ROLL = 15;
+constexpr int RIGHT_ANKLE_ROLL = 21;
 
 // Joint sensor names in effector order (he1 ... rle6).
 const std::array<const char*, 22> SENSOR_NAMES = {"hj1",  "hj2",  "laj1", "laj2", "laj3", "laj4", "raj1", "raj2",
@@ -122,6 +126,9 @@ std::string SensorMessageBuilder::nextMessage() {
         out += ") (ax ";
         appendNumber(out, joints.getAngles()[static_cast<std::size_t>(joint)] * 180.0 / PI);
         out += "))";
+        if (state.bodyType == TOED_BODY_TYPE && (joint == RIGHT_ANKLE_ROLL || joint == LEFT_ANKLE_ROLL)) {
+            out += joint == RIGHT_ANKLE_ROLL ? "(HJ (n rlj7) (ax 0.00))" : "(HJ (n llj7) (ax 0.00))";
+        }
         if (i == 1 && cycle % 3 == 0) {
             out += visionGroup();
         }
@@ -133,6 +140,13 @@ std::string SensorMessageBuilder::nextMessage() {
     }
     heard.clear();
     out += "(FRP (n lf) (c 0.01 0.02 -0.02) (f 0.00 0.00 22.50))(FRP (n rf) (c -0.01 0.02 -0.02) (f 0.00 0.00 22.50))";
+    if (state.bodyType == TOED_BODY_TYPE) {
+        out +=
+            "(FRP (n lf1) (c 0.00 0.01 -0.01) (f 0.00 0.00 9.50))(FRP (n rf1) (c 0.00 -0.01 -0.01) (f 0.00 0.00 9.50))";
+    }
+    if (state.otherSensors) {
+        out += "(AgentState (temp 48) (battery 75))(TCH n bumper val 0)(UJ (n laj1_2) (ax1 0.00) (ax2 0.00))";
+    }
     ++cycle;
     return out;
 }

@@ -37,13 +37,20 @@ struct SimulatedWorld {
     std::string playMode = "BeforeKickOff";
     int scoreLeft = 0;
     int scoreRight = 0;
+    /// The robot's body type, 0 to 4; type 4 has toes, each with a joint and a
+    /// foot pressure sensor.
+    int bodyType = 0;
+    /// Also the groups of the sensors that other robot models carry: agent
+    /// state, touch and a universal joint.
+    bool otherSensors = false;
 };
 
 /// Builds the sensor messages of a server cycle by cycle: clock, game state,
 /// gyroscope, accelerometer, the 22 joint angles (integrated from the speeds
 /// the agent commanded), foot pressure, vision every third cycle (flags, goal
 /// posts, field lines, ball and players within a 120 degree view) and heard
-/// team messages, in the shape and number format the server uses.
+/// team messages, with the toes and other sensors that the world asks for, in
+/// the shape and number format the server uses.
 class SensorMessageBuilder {
 public:
     explicit SensorMessageBuilder(const SimulatedWorld& world);

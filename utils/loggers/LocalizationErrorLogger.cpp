@@ -1,5 +1,7 @@
 #include "utils/loggers/LocalizationErrorLogger.h"
 
+#include <utility>
+
 namespace utils {
 namespace loggers {
 
@@ -10,6 +12,12 @@ LocalizationErrorLogger* LocalizationErrorLogger::getInstance(int /*agentNumber*
         instance = std::make_unique<LocalizationErrorLogger>();
     }
     return instance.get();
+}
+
+std::unique_ptr<LocalizationErrorLogger>
+LocalizationErrorLogger::installInstance(std::unique_ptr<LocalizationErrorLogger> replacement) {
+    std::swap(instance, replacement);
+    return replacement;
 }
 
 } // namespace loggers

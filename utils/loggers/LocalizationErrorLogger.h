@@ -10,7 +10,8 @@ namespace utils {
 namespace loggers {
 
 /// Logs the self-localisation error against the simulation's ground truth.
-/// This base does nothing, and it is the only logger this program hands out.
+/// This base does nothing, and it is what getInstance hands out unless an
+/// implementation has been installed first.
 class LocalizationErrorLogger {
 public:
     /// The process-wide logger, made on the first call; agentNumber is not used by the base.
@@ -24,6 +25,12 @@ public:
     /// Game time (s), the agent's side and its pose estimate of the cycle.
     virtual void logError(double /*time*/, representations::PlaySide::PLAY_SIDE /*side*/,
                           marlowinds_lib::math::Pose2D& /*estimate*/) {}
+
+protected:
+    /// Makes replacement the process-wide instance and hands back the previous
+    /// one: the way the working implementation is switched in.
+    static std::unique_ptr<LocalizationErrorLogger>
+    installInstance(std::unique_ptr<LocalizationErrorLogger> replacement);
 
 private:
     static std::unique_ptr<LocalizationErrorLogger> instance;

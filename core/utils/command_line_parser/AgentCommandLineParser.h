@@ -11,8 +11,8 @@ namespace command_line_parser {
 
 /// The options "help", "server-ip", "agent-port", "monitor-port",
 /// "agent-number", "team-name", "x-spawn" and "y-spawn" (long forms only).
-/// Options not given keep their defaults; monitor port and spawn point are
-/// kept but used by nothing.
+/// Options not given keep their defaults; the spawn point is kept but used by
+/// nothing, the monitor port only by the error logger.
 class AgentCommandLineParser : public CommandLineParser {
 public:
     AgentCommandLineParser();

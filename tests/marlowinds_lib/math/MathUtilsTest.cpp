@@ -27,10 +27,15 @@ TEST(MathUtilsTest, AngleWrappingByWholeTurns) {
         {MathUtils::normalizeAngle, 2 * PI + 0.5, 0.5},
         {MathUtils::normalizeAngle, -2 * PI - 0.5, -0.5},
         {MathUtils::normalizeAngle, 7 * PI / 4, -PI / 4},
+        // Below the range by more than one turn: the wrap must step up as often as it takes.
+        {MathUtils::normalizeAngle, -3 * PI - 0.5, PI - 0.5},
+        {MathUtils::normalizeAngle, -5 * PI + 0.25, -PI + 0.25},
+        {MathUtils::normalizeAngle, -100.0, -100.0 + 16 * TWO_PI},
         {MathUtils::wrapToPi, 3 * PI, -PI},
         {MathUtils::wrapTo2Pi, 2 * PI, 0.0},
         {MathUtils::wrapTo2Pi, -PI / 2, 3 * PI / 2},
         {MathUtils::wrapTo2Pi, 5 * PI, PI},
+        {MathUtils::wrapTo2Pi, -4 * PI - 1.0, TWO_PI - 1.0},
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(c.wrap(c.input), c.expected, 1e-12) << "input " << c.input;

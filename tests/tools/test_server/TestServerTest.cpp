@@ -8,6 +8,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <string>
+#include <vector>
+
 namespace tools {
 namespace test_server {
 namespace {
@@ -66,6 +69,25 @@ TEST(SensorMessageBuilderTest, MessagesCarryEveryPerceptorInServerShape) {
     EXPECT_EQ(second.find("(See"), std::string::npos); // vision every third cycle
     builder.nextMessage();
     EXPECT_EQ(builder.nextMessage().find("(unum"), std::string::npos);
+}
+
+TEST(SensorMessageBuilderTest, ToesAndOtherSensorsComeWhenTheWorldAsksForThem) {
+    const std::vector<std::string> extras{"(HJ (n llj7)", "(HJ (n rlj7)", "(FRP (n lf1)", "(FRP (n rf1)",
+                                          "(AgentState ", "(TCH n ",      "(UJ (n "};
+    for (const int bodyType : {0, 3, 4}) {
+        for (const bool otherSensors : {false, true}) {
+            SimulatedWorld world;
+            world.bodyType = bodyType;
+            world.otherSensors = otherSensors;
+            const std::string message = SensorMessageBuilder(world).nextMessage();
+            for (std::size_t i = 0; i < extras.size(); ++i) {
+                const bool expected = i < 4 ? bodyType == 4 : otherSensors;
+                EXPECT_EQ(message.find(extras[i]) != std::string::npos, expected) << extras[i] << " " << bodyType;
+            }
+            // The toe follows the last joint of its leg.
+            EXPECT_EQ(message.find("(HJ (n rlj6) (ax 0.00))(HJ (n rlj7)") != std::string::npos, bodyType == 4);
+        }
+    }
 }
 
 TEST(SensorMessageBuilderTest, VisionShowsWhatLiesInTheViewCone) {
