@@ -21,7 +21,14 @@ JointPlant::JointPlant() {
 
 void JointPlant::apply(const Joints& speeds) {
     for (int joint = 0; joint < NUMBER_OF_JOINTS; ++joint) {
-        angles[joint] = std::clamp(angles[joint] + speeds[joint] * CYCLE, minimum[joint], maximum[joint]);
+        angles[joint] += speeds[joint] * CYCLE;
+    }
+    setAngles(angles);
+}
+
+void JointPlant::setAngles(const Joints& posture) {
+    for (int joint = 0; joint < NUMBER_OF_JOINTS; ++joint) {
+        angles[joint] = std::clamp(posture[joint], minimum[joint], maximum[joint]);
     }
 }
 

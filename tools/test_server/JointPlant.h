@@ -21,6 +21,8 @@ public:
 
     /// One cycle of the commanded speeds (rad/s).
     void apply(const Joints& speeds);
+    /// Puts the joints into a posture (radians), each held inside its range.
+    void setAngles(const Joints& posture);
     /// radians
     const Joints& getAngles() const { return angles; }
 

@@ -65,6 +65,7 @@ public:
     void applyJointSpeeds(const std::array<double, 22>& speeds);
     /// Joint angles in effector order (radians).
     const std::array<double, 22>& getJointAngles() const { return joints.getAngles(); }
+    void setJointAngles(const std::array<double, 22>& angles) { joints.setAngles(angles); }
 
     /// Delivers a said message with the next sensor message. A direction of
     /// nothing means the agent hears itself ("self").
