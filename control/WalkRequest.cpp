@@ -1,5 +1,7 @@
 #include "control/WalkRequest.h"
 
+#include "control/WalkInputDataSetter.h"
+
 #include "utils/debug/DebuggingUtils.h"
 
 #include <cmath>
@@ -26,6 +28,11 @@ WalkRequest::WalkRequest(const marlowinds_lib::math::Pose2D& velocity, WalkMode 
 
 WalkMode WalkRequest::decideWalkMode(const marlowinds_lib::math::Pose2D& velocity) {
     return std::fabs(velocity.translation.y) < SMALL_VY ? WalkMode::SPRINT : WalkMode::TURN;
+}
+
+void WalkRequest::setWalkInput(WalkInputDataSetter& setter) {
+    setter.flag = false;
+    setter.walk.setDesiredVelocity(velocity);
 }
 
 } // namespace control

@@ -7,6 +7,8 @@
 
 namespace control {
 
+struct WalkInputDataSetter;
+
 /// Walk at a velocity in the robot's own frame: rotation = turning speed
 /// (rad/s), translation = forward and leftward speed (m/s).
 class WalkRequest : public MovementRequest {
@@ -20,6 +22,8 @@ public:
     WalkRequest(const marlowinds_lib::math::Pose2D& velocity, WalkMode walkMode);
 
     virtual WalkMode getWalkMode() const { return walkMode; }
+    /// Clears the setter's flag and hands the velocity to its walk engine.
+    virtual void setWalkInput(WalkInputDataSetter& setter);
     virtual const marlowinds_lib::math::Pose2D& getVelocity() const { return velocity; }
 
     /// SPRINT while the lateral speed is below SMALL_VY in magnitude, else TURN.

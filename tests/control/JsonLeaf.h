@@ -21,6 +21,13 @@ inline std::shared_ptr<Leaf> jsonLeaf(const std::string& json) {
     return std::make_shared<Leaf>(content);
 }
 
+/// A leaf holding a shipped configuration file, named relative to configuration/core.
+inline Leaf shippedLeaf(const std::string& file) {
+    boost::property_tree::ptree content;
+    boost::property_tree::read_json(std::string(MARLOWINDS_CONFIGURATION_DIR) + "/" + file, content);
+    return Leaf(content);
+}
+
 } // namespace tests
 
 #endif

@@ -1,5 +1,7 @@
 #include "control/WalkRequest.h"
 
+#include "control/WalkInputDataSetter.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -53,6 +55,24 @@ TEST(WalkRequestTest, ANaNVelocityIsReportedPartByPartButKept) {
         EXPECT_EQ(std::isnan(withoutMode.getVelocity().translation.y), std::isnan(testCase.velocity.translation.y));
         EXPECT_EQ(std::isnan(withMode.getVelocity().rotation), std::isnan(testCase.velocity.rotation));
     }
+}
+
+TEST(WalkRequestTest, TheWalkInputClearsTheFlagAndGivesTheWalkTheVelocityWithNaNAsZero) {
+    const auto nao = walking::RobotPhysicalParameters::getNaoPhysicalParameters();
+    walking::InverseKinematics inverseKinematics(nao);
+    const walking::OmnidirectionalWalkZMPParams params(0.2, 0.325, 0.02, 0.2, 0.055, 0.5);
+    walking::OmnidirectionalWalkZMP walk(params, nao, &inverseKinematics);
+    walk.setWalkParams(params);
+    bool flag = true;
+    WalkInputDataSetter setter(walk, Pose2D(1.0, -3.0, 2.0), flag);
+    testing::internal::CaptureStdout();
+    WalkRequest(Pose2D(0.5, std::numeric_limits<double>::quiet_NaN(), -0.05)).setWalkInput(setter);
+    testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(flag);
+
+    representations::NaoJoints joints;
+    walk.update(0.2, joints); // the next step is planned with the request's velocity
+    EXPECT_EQ(walk.getCurrentVelocity(), Pose2D(0.5, 0.0, -0.05));
 }
 
 } // namespace

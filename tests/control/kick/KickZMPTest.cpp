@@ -1,0 +1,156 @@
+#include "control/kick/KickZMP.h"
+
+#include "modeling/BodyModel.h"
+#include "tests/control/JsonLeaf.h"
+#include "tools/walk_probe/JointRanges.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace control {
+namespace kick {
+namespace {
+
+using representations::NaoJoints;
+
+const walking::RobotPhysicalParameters NAO = walking::RobotPhysicalParameters::getNaoPhysicalParameters();
+
+struct Kicker {
+    explicit Kicker(const KickZMPParams& params = KickZMPParams::getDefaultKickZMPParams(), bool leftFootKicks = false)
+        : kick(params, leftFootKicks, NAO, &inverseKinematics) {}
+
+    walking::InverseKinematics inverseKinematics{NAO};
+    KickZMP kick;
+    NaoJoints joints;
+};
+
+TEST(KickZMPTest, PhasesFollowTheirDurationsOneTransitionPerCycle) {
+    // A binary cycle length, so that no cycle ends on a phase boundary by rounding: the phases start at
+    // 0, 0.2, 0.7, 0.9 and 1.4 s, each in the first cycle past its start, and the kick is over after 1.6 s.
+    const double cycle = 1.0 / 64.0;
+    const double starts[] = {0.2, 0.7, 0.9, 1.4};
+    Kicker kicker;
+    for (int n = 1; n * cycle < 1.7; ++n) {
+        kicker.kick.update(cycle, kicker.joints);
+        int expected = 0;
+        while (expected < 4 && starts[expected] < n * cycle) {
+            ++expected;
+        }
+        EXPECT_EQ(kicker.kick.getPhase(), expected) << n * cycle;
+        EXPECT_EQ(kicker.kick.hasKicked(), n * cycle > 1.6) << n * cycle;
+    }
+
+    const struct {
+        std::vector<double> steps;
+        KickZMP::Phase expected;
+    } cases[] = {
+        {{0.25}, KickZMP::MOVE_ZMP_TO_SINGLE_SUPPORT}, // a phase ends only once its time is exceeded
+        {{0.25, 1e-9}, KickZMP::TAKE_FOOT_OFF_THE_GROUND},
+        {{0.8}, KickZMP::TAKE_FOOT_OFF_THE_GROUND}, // the time beyond carries into the next cycle
+        {{0.8, 0.0}, KickZMP::KICK},
+        {{0.8, 0.0, 0.0}, KickZMP::KICK},
+    };
+    for (const auto& testCase : cases) {
+        Kicker exact({0.25, 0.25, 0.5, 0.1, 0.05, 0.2, 0.06, 0.3, 0.0});
+        for (const double step : testCase.steps) {
+            exact.kick.update(step, exact.joints);
+        }
+        EXPECT_EQ(exact.kick.getPhase(), testCase.expected) << testCase.steps.size();
+    }
+}
+
+TEST(KickZMPTest, TheSwingAcceleratesCruisesAndDeceleratesSmoothly) {
+    for (const double ratio : {0.1, 0.2, 0.6}) {
+        KickZMPParams params = KickZMPParams::getDefaultKickZMPParams();
+        params.accelerationMoveRatio = ratio;
+        const Kicker kicker(params);
+        const KickZMP& kick = kicker.kick;
+        EXPECT_NEAR(kick.computeKickFrac(0.0), 0.0, 1e-12);
+        EXPECT_NEAR(kick.computeKickFrac(0.5), 0.5, 1e-12);
+        EXPECT_NEAR(kick.computeKickFrac(1.0), 1.0, 1e-12);
+        const double h = 1e-7;
+        for (const double joint : {ratio / 2.0, 1.0 - ratio / 2.0}) {
+            EXPECT_NEAR(kick.computeKickFrac(joint - h), kick.computeKickFrac(joint + h), 1e-6) << ratio;
+            EXPECT_NEAR((kick.computeKickFrac(joint) - kick.computeKickFrac(joint - h)) / h,
+                        (kick.computeKickFrac(joint + h) - kick.computeKickFrac(joint)) / h, 1e-5)
+                << ratio;
+        }
+    }
+}
+
+TEST(KickZMPTest, TheKickingFootIsLiftedDrawnBackAndSwungThroughTheAmplitude) {
+    const KickZMPParams params = KickZMPParams::getDefaultKickZMPParams();
+    Kicker kicker;
+    const struct {
+        double until;
+        double x;
+        double lift;
+    } checkpoints[] = {{0.2, 0.0, 0.0},
+                       {0.7, -params.kickAmplitude, params.zFoot},
+                       {0.8, 0.0, params.zFoot},
+                       {0.9, params.kickAmplitude, params.zFoot},
+                       {1.6, 0.0, 0.0}};
+    double time = 0.0;
+    for (const auto& checkpoint : checkpoints) {
+        kicker.kick.update(checkpoint.until - time, kicker.joints);
+        time = checkpoint.until;
+        modeling::BodyModel body;
+        body.update(kicker.joints * NaoJoints::getNaoDirectionsFixing());
+        const auto kicking = body.getTransformAtCenter(modeling::BodyPartType::RIGHT_FOOT).translation;
+        const auto support = body.getTransformAtCenter(modeling::BodyPartType::LEFT_FOOT).translation;
+        EXPECT_NEAR(kicking.x - support.x, checkpoint.x, 1e-6) << time;
+        EXPECT_NEAR(kicking.y - support.y, -2.0 * params.ySeparation, 1e-6) << time;
+        EXPECT_NEAR(kicking.z - support.z, checkpoint.lift, 1e-6) << time;
+    }
+}
+
+/// With an arm swing too strong for the arms, which saturates instead of giving NaN.
+TEST(KickZMPTest, TheLeftKickMirrorsTheRightOne) {
+    KickZMPParams params = KickZMPParams::getDefaultKickZMPParams();
+    params.armsCompensationFactor = 10.0;
+    Kicker right(params);
+    Kicker left(params, true);
+    right.kick.update(0.0, right.joints);
+    left.kick.update(0.0, left.joints);
+    for (int cycle = 0; cycle < 90; ++cycle) {
+        right.kick.update(0.02, right.joints);
+        left.kick.update(0.02, left.joints);
+        EXPECT_LT((NaoJoints::getSimetricPositions(right.joints) - left.joints).lInfiniteNorm(), 1e-12) << cycle;
+    }
+}
+
+TEST(KickZMPTest, ParametersWrittenAfterConstructionCountFromTheNextReset) {
+    Kicker kicker;
+    kicker.kick.getParams().kickDuration = 0.4;
+    kicker.kick.reset();
+    kicker.kick.update(1.79, kicker.joints);
+    EXPECT_FALSE(kicker.kick.hasKicked());
+    kicker.kick.update(0.02, kicker.joints);
+    EXPECT_TRUE(kicker.kick.hasKicked());
+}
+
+/// Played every millisecond, no joint moves faster than 20 rad/s (no jump at a phase boundary) or leaves its range.
+TEST(KickZMPTest, TheShippedKickMovesContinuouslyWithinTheJointRanges) {
+    tests::Leaf leaf = tests::shippedLeaf("control/kick/normal-parameters.json");
+    Kicker kicker;
+    KickZMPParams::setKickParameters(leaf, kicker.kick.getParams());
+    kicker.kick.reset();
+    kicker.kick.update(0.0, kicker.joints);
+    const tools::walk_probe::JointRanges ranges;
+    while (!kicker.kick.hasKicked()) {
+        const NaoJoints previous = kicker.joints;
+        kicker.kick.update(0.001, kicker.joints);
+        ASSERT_LT((kicker.joints - previous).lInfiniteNorm(), 0.02) << kicker.kick.getPhase();
+        const NaoJoints server = kicker.joints * NaoJoints::getNaoDirectionsFixing();
+        for (int joint = NaoJoints::LEFT_SHOULDER_PITCH; joint < NaoJoints::NUMBER_OF_JOINTS; ++joint) {
+            const auto hinge = static_cast<NaoJoints::HINGE_JOINTS>(joint);
+            ASSERT_TRUE(ranges.contains(hinge, server.getValue(hinge)))
+                << ranges.getName(hinge) << " in phase " << kicker.kick.getPhase();
+        }
+    }
+}
+
+} // namespace
+} // namespace kick
+} // namespace control
