@@ -1,23 +1,9 @@
 #include "tools/test_server/JointPlant.h"
 
-#include "modeling/BodyModel.h"
-
 #include <algorithm>
 
 namespace tools {
 namespace test_server {
-
-JointPlant::JointPlant() {
-    const modeling::BodyModel body;
-    for (int part = 0; part < modeling::BodyModel::NUMBER_OF_BODY_PARTS; ++part) {
-        const modeling::HingeJointProperties& hinge =
-            body.getBodyPart(static_cast<modeling::BodyPartType>(part)).hingeJoint;
-        if (hinge.joint >= 0 && hinge.joint < NUMBER_OF_JOINTS) {
-            minimum[hinge.joint] = hinge.minAngle;
-            maximum[hinge.joint] = hinge.maxAngle;
-        }
-    }
-}
 
 void JointPlant::apply(const Joints& speeds) {
     for (int joint = 0; joint < NUMBER_OF_JOINTS; ++joint) {
@@ -28,7 +14,8 @@ void JointPlant::apply(const Joints& speeds) {
 
 void JointPlant::setAngles(const Joints& posture) {
     for (int joint = 0; joint < NUMBER_OF_JOINTS; ++joint) {
-        angles[joint] = std::clamp(posture[joint], minimum[joint], maximum[joint]);
+        const auto hinge = static_cast<representations::NaoJoints::HINGE_JOINTS>(joint);
+        angles[joint] = std::clamp(posture[joint], ranges.getMinimum(hinge), ranges.getMaximum(hinge));
     }
 }
 

@@ -1,6 +1,8 @@
 #ifndef TOOLS_TEST_SERVER_JOINTPLANT_H
 #define TOOLS_TEST_SERVER_JOINTPLANT_H
 
+#include "tools/walk_probe/JointRanges.h"
+
 #include <array>
 
 namespace tools {
@@ -16,20 +18,16 @@ public:
     static constexpr double CYCLE = 0.02; // s
     using Joints = std::array<double, NUMBER_OF_JOINTS>;
 
-    /// All joints at 0, where the server starts them.
-    JointPlant();
-
     /// One cycle of the commanded speeds (rad/s).
     void apply(const Joints& speeds);
     /// Puts the joints into a posture (radians), each held inside its range.
     void setAngles(const Joints& posture);
-    /// radians
+    /// radians; all 0 at first, where the server starts them
     const Joints& getAngles() const { return angles; }
 
 private:
+    walk_probe::JointRanges ranges;
     Joints angles{};
-    Joints minimum{};
-    Joints maximum{};
 };
 
 } // namespace test_server
