@@ -19,12 +19,26 @@ ControlImpl::ControlImpl(int robotType) : ControlImpl(static_cast<representation
 void ControlImpl::control(perception::Perception& perception, modeling::Modeling& modeling,
                           decision_making::DecisionMaking& decisionMaking) {
     jointsTargets.clear();
-    handleMovementRequest(decisionMaking.getMovementRequest(), perception, modeling);
+    const std::shared_ptr<MovementRequest> request = decisionMaking.getMovementRequest();
+    handleMovementRequest(request, perception, modeling);
+    // Otherwise the world model would move its estimates by the walk's last step in every cycle after it.
+    walkOdometry = stateMachine.getWalk().getOdometry();
+    if (!request || !stateMachine.hasWalkAdvanced()) {
+        walkOdometry.mean = marlowinds_lib::math::Pose2D();
+    }
     if (const std::shared_ptr<LookRequest> look = decisionMaking.getLookRequest()) {
         jointsTargets.setValue(NaoJoints::NECK_YAW, look->getPan());
         jointsTargets.setValue(NaoJoints::NECK_PITCH, look->getTilt());
     }
     jointsController.update(jointsTargets, perception.getAgentPerception().getNaoJoints());
+}
+
+marlowinds_lib::math::Vector2<double> ControlImpl::getCoMVelocity() {
+    return stateMachine.getWalk().getInstantaneousSpeed();
+}
+
+marlowinds_lib::math::Vector2<double> ControlImpl::getCoMAcceleration() {
+    return stateMachine.getWalk().getInstantaneousAcceleration();
 }
 
 void ControlImpl::handleMovementRequest(const std::shared_ptr<MovementRequest>& request,

@@ -7,6 +7,7 @@
 #include "control/MovementRequest.h"
 #include "control/keyframe/KeyframePlayer.h"
 #include "control/kick/KickZMPParams.h"
+#include "control/walking/OdometryDistribution.h"
 #include "control/walking/OmnidirectionalWalkZMPParams.h"
 #include "marlowinds_lib/utils/patterns/Configurable.h"
 #include "representations/NaoJoints.h"
@@ -34,14 +35,20 @@ public:
     /// The machine's cycle for a request; an empty request leaves it unstepped.
     void handleMovementRequest(const std::shared_ptr<MovementRequest>& request, perception::Perception& perception,
                                modeling::Modeling& modeling);
-    walking::OdometryDistribution getWalkOdometry() override { return {}; }
+    /// The walk's odometry of the latest cycle while it moved the body; no
+    /// displacement in a cycle in which it did not, since modeling applies the
+    /// odometry to its estimates every cycle.
+    walking::OdometryDistribution getWalkOdometry() override { return walkOdometry; }
+    /// The walk's centre of mass, whichever movement runs.
+    marlowinds_lib::math::Vector2<double> getCoMVelocity() override;
+    marlowinds_lib::math::Vector2<double> getCoMAcceleration() override;
     /// The speed commands of the latest cycle (rad/s, server directions).
     representations::NaoJoints& getJointsCommands() override { return jointsController.getCommands(); }
 
     /// The parameter set the walk is using now (configuration child "current").
-    walking::OmnidirectionalWalkZMPParams& getCurrentWalkParams() { return currentWalkParams; }
+    walking::OmnidirectionalWalkZMPParams& getCurrentWalkParams() { return stateMachine.getWalk().getActiveParams(); }
     /// The kick's parameters (configuration leaf "kick").
-    kick::KickZMPParams& getKickParams() { return kickParams; }
+    kick::KickZMPParams& getKickParams() { return stateMachine.getKick().getParams(); }
     /// The keyframe player, whose page manager takes the configuration's "keyframe" node.
     keyframe::KeyframePlayer& getKeyframePlayer() { return stateMachine.getKeyframePlayer(); }
     /// Which movement runs.
@@ -52,10 +59,7 @@ private:
     /// This cycle's joint position targets (rad, server directions).
     representations::NaoJoints jointsTargets;
     JointsController jointsController;
-    walking::OmnidirectionalWalkZMPParams currentWalkParams =
-        walking::OmnidirectionalWalkZMPParams::getOmnidirectionalWalkZMPParams(
-            walking::OmnidirectionalWalkZMParamsType::NORMAL);
-    kick::KickZMPParams kickParams = kick::KickZMPParams::getDefaultKickZMPParams();
+    walking::OdometryDistribution walkOdometry;
 };
 
 } // namespace control

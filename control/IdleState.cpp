@@ -1,7 +1,9 @@
 #include "control/IdleState.h"
 
 #include "control/KeyframeMovementState.h"
+#include "control/KickMovementState.h"
 #include "control/NeuralMovementState.h"
+#include "control/WalkMovementState.h"
 
 namespace control {
 
@@ -10,6 +12,10 @@ boost::statechart::result IdleState::react(const SetMovementEvent& event) {
         return discard_event();
     }
     switch (event.getMovementRequest()->getMovementType()) {
+    case MovementRequestType::WALK:
+        return transit<WalkMovementState>();
+    case MovementRequestType::KICK:
+        return transit<KickMovementState>();
     case MovementRequestType::KEYFRAME:
         return transit<KeyframeMovementState>();
     case MovementRequestType::NEURAL:

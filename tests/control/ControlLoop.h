@@ -9,14 +9,48 @@
 #include "tests/control/JsonLeaf.h"
 #include "tests/perception/MessageFeed.h"
 #include "tools/test_server/SensorMessageBuilder.h"
+#include "utils/configure_tree/ParameterFileReader.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace tests {
+
+/// The class-wide walk parameter sets filled from the shipped files while the
+/// object lives, as the agent fills them at start-up; restored afterwards.
+class ShippedWalkSets {
+public:
+    using Sets = std::array<control::walking::OmnidirectionalWalkZMPParams,
+                            control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES.size()>;
+
+    ShippedWalkSets() {
+        for (std::size_t i = 0; i < saved.size(); ++i) {
+            auto& set = control::walking::OmnidirectionalWalkZMPParams::getParamsSet(
+                static_cast<control::walking::OmnidirectionalWalkZMParamsType>(i));
+            saved[i] = set;
+            control::walking::OmnidirectionalWalkZMPParams::setWalkParameters(
+                *utils::configure_tree::ParameterFileReader::readLeaf<boost::property_tree::ptree, std::string>(
+                    std::string(MARLOWINDS_CONFIGURATION_DIR) + "/control/walk/" +
+                    control::walking::OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES[i] + "-parameters.json"),
+                set);
+        }
+    }
+    ~ShippedWalkSets() {
+        for (std::size_t i = 0; i < saved.size(); ++i) {
+            control::walking::OmnidirectionalWalkZMPParams::getParamsSet(
+                static_cast<control::walking::OmnidirectionalWalkZMParamsType>(i)) = saved[i];
+        }
+    }
+    ShippedWalkSets(const ShippedWalkSets&) = delete;
+    ShippedWalkSets& operator=(const ShippedWalkSets&) = delete;
+
+private:
+    Sets saved;
+};
 
 /// Decisions scripted by the test, one pair of requests per cycle.
 class ScriptedDecision : public decision_making::DecisionMaking {
@@ -58,7 +92,13 @@ public:
     /// The angles control saw in the latest cycle (server directions).
     const representations::NaoJoints& perceived() const { return perception.getAgentPerception().getNaoJoints(); }
     double time() const { return perception.getAgentPerception().getGlobalTime(); }
-    template <class State> bool runs() const { return control.getStateMachine().state_cast<const State*>() != nullptr; }
+    const control::ControlStateMachine& machine() const { return control.getStateMachine(); }
+    template <class State> bool runs() const { return machine().state_cast<const State*>() != nullptr; }
+    /// Every speed command of the latest cycle is a number.
+    bool commandsAreFinite() {
+        const std::vector<double> speeds = control.getJointsCommands().getAsVector();
+        return std::all_of(speeds.begin(), speeds.end(), [](double speed) { return std::isfinite(speed); });
+    }
 
     control::ControlImpl control;
 

@@ -3,9 +3,11 @@
 #include "control/IdleState.h"
 #include "control/KeyframeMovementState.h"
 #include "control/KeyframeRequest.h"
+#include "control/KickMovementState.h"
 #include "control/KickRequest.h"
 #include "control/NeuralMovementState.h"
 #include "control/NeuralRequest.h"
+#include "control/WalkMovementState.h"
 #include "control/WalkRequest.h"
 #include "tests/control/ControlLoop.h"
 #include "tests/control/neural_network/LinearMotionGraph.h"
@@ -117,6 +119,137 @@ TEST(ControlStateMachineTest, ANeuralMotionStartsFromTimeZeroAndEndsOnItsSignal)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("kick/missing"), std::string::npos);
     EXPECT_TRUE(loop.runs<IdleState>());
     EXPECT_EQ(desired.getAsVector(), before.getAsVector());
+}
+
+std::shared_ptr<MovementRequest> walkForward(WalkMode mode = WalkMode::SPRINT) {
+    return std::make_shared<WalkRequest>(marlowinds_lib::math::Pose2D(0.0, 0.2, 0.0), mode);
+}
+
+/// Walks until the body has reached the walk's first pose; false when it never does.
+bool startWalking(tests::ControlLoop& loop, WalkMode mode = WalkMode::SPRINT) {
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        loop.cycle(walkForward(mode));
+        if (loop.machine().hasWalkAdvanced()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(ControlStateMachineTest, AWalkEndsWithTwoClosingStepsAfterAnotherRequestWhichThenStartsInTheNextCycle) {
+    tests::ShippedWalkSets walkSets;
+    tests::ControlLoop loop;
+    loop.loadPages({PAGE});
+    ASSERT_TRUE(startWalking(loop));
+    double walked = 0.0;
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        loop.cycle(walkForward());
+        ASSERT_TRUE(loop.commandsAreFinite());
+        walked += loop.control.getWalkOdometry().mean.translation.x;
+    }
+    EXPECT_NEAR(walked, 0.2 * 2.0, 0.1);
+
+    const double period = loop.machine().getWalk().getActiveParams().period;
+    const double stopAsked = loop.time() + 0.02;
+    int closingCycles = 0;
+    // A walk request while the walk stops does not cancel the stop.
+    for (int cycle = 0; cycle < 100 && !loop.runs<IdleState>(); ++cycle) {
+        loop.cycle(cycle % 3 == 2 ? walkForward() : bend());
+        ASSERT_TRUE(loop.commandsAreFinite());
+        const auto state = loop.machine().getWalk().getWalkState();
+        if (state == walking::OmnidirectionalWalkZMP::WalkState::FIRST_CLOSING_STEP ||
+            state == walking::OmnidirectionalWalkZMP::WalkState::SECOND_CLOSING_STEP) {
+            ++closingCycles;
+            EXPECT_EQ(loop.machine().getWalk().getCurrentVelocity().translation.x, 0.0);
+        }
+    }
+    ASSERT_TRUE(loop.runs<IdleState>());
+    EXPECT_TRUE(loop.machine().getWalk().hasStopped());
+    EXPECT_GE(loop.time() - stopAsked, 2.0 * period);
+    EXPECT_LE(loop.time() - stopAsked, 3.0 * period + 0.021);
+    EXPECT_NEAR(closingCycles * 0.02, 2.0 * period, 0.041);
+
+    loop.cycle(bend());
+    EXPECT_TRUE(loop.runs<KeyframeMovementState>());
+    EXPECT_EQ(loop.control.getWalkOdometry().mean.translation.x, 0.0);
+}
+
+TEST(ControlStateMachineTest, AWalkRequestSetsTheWalksParameterSetByItsModeAndOnlyPreciseIsPrecise) {
+    tests::ShippedWalkSets walkSets;
+    using Set = walking::OmnidirectionalWalkZMParamsType;
+    const struct {
+        Set set;
+        double period;
+    } periods[] = {{Set::NORMAL, 0.2}, {Set::PRECISE, 0.22}, {Set::CONDUCT, 0.19},
+                   {Set::TURN, 0.21},  {Set::SPRINT, 0.16},  {Set::CIRCLE, 0.18}};
+    for (const auto& entry : periods) {
+        walking::OmnidirectionalWalkZMPParams::getParamsSet(entry.set).period = entry.period;
+    }
+    const struct {
+        WalkMode mode;
+        double period; // of the set the walk uses afterwards
+    } cases[] = {
+        {WalkMode::NORMAL, 0.2},          {WalkMode::PRECISE, 0.22},      {WalkMode::CONDUCT, 0.19},
+        {WalkMode::TURN, 0.21},           {WalkMode::SPRINT, 0.16},       {WalkMode::CIRCLE, 0.18},
+        {WalkMode::STOP, 0.18},           {WalkMode::CONDUCT_TURN, 0.18}, {WalkMode::TURN_CONDUCT, 0.18},
+        {WalkMode::SPRINT_TURN, 0.18},    {WalkMode::TURN_SPRINT, 0.18},  {WalkMode::CONDUCT_SPRINT, 0.18},
+        {WalkMode::SPRINT_CONDUCT, 0.18},
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(static_cast<int>(testCase.mode));
+        tests::ControlLoop loop;
+        ASSERT_TRUE(startWalking(loop, WalkMode::CIRCLE));
+        for (int cycle = 0; cycle < 30; ++cycle) {
+            loop.cycle(walkForward(WalkMode::CIRCLE));
+        }
+        for (int cycle = 0; cycle < 30; ++cycle) {
+            loop.cycle(walkForward(testCase.mode));
+        }
+        EXPECT_DOUBLE_EQ(loop.machine().getWalk().getActiveParams().period, testCase.period);
+        EXPECT_DOUBLE_EQ(loop.control.getWalkOdometry().sigmaX, testCase.mode == WalkMode::PRECISE ? 0.002 : 0.01);
+    }
+}
+
+TEST(ControlStateMachineTest, AWalkAfterLongPausesGivesNumbersOnly) {
+    tests::ShippedWalkSets walkSets;
+    tests::ControlLoop loop;
+    testing::internal::CaptureStderr();
+    for (int pause = 0; pause < 2; ++pause) {
+        // Cycles without a request leave the machine unstepped: the walk's next time step spans the pause.
+        for (int cycle = 0; cycle < 150; ++cycle) {
+            loop.cycle(nullptr);
+            EXPECT_EQ(loop.control.getWalkOdometry().mean.translation.x, 0.0);
+        }
+        ASSERT_TRUE(startWalking(loop));
+        for (int cycle = 0; cycle < 50; ++cycle) {
+            loop.cycle(walkForward());
+            ASSERT_TRUE(loop.commandsAreFinite()) << "pause " << pause << ", cycle " << cycle;
+        }
+        EXPECT_TRUE(loop.runs<WalkMovementState>());
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(ControlStateMachineTest, AKickSmoothsTheBodyIntoItsFirstPoseAndEndsWhenItHasKicked) {
+    tests::ControlLoop loop;
+    int smoothingCycles = 0;
+    double smoothed = 0.0; // the time of the last smoothing cycle
+    for (int cycle = 0; cycle < 300; ++cycle) {
+        testing::internal::CaptureStdout();
+        loop.cycle(std::make_shared<KickRequest>());
+        if (testing::internal::GetCapturedStdout() == "smoothing\n") {
+            ++smoothingCycles;
+            smoothed = loop.time();
+        }
+        ASSERT_TRUE(loop.commandsAreFinite());
+        if (loop.runs<IdleState>()) {
+            break;
+        }
+    }
+    ASSERT_TRUE(loop.runs<IdleState>());
+    EXPECT_GT(smoothingCycles, 1);
+    // The kick's default parameters take 1.6 s; it ends in the first cycle after.
+    EXPECT_NEAR(loop.time() - smoothed, 1.6, 0.021);
 }
 
 } // namespace
