@@ -1,6 +1,7 @@
 // One whole agent cycle, from the server's message text to the command
-// message, and the control stage alone, while motion control plays a
-// movement; the robot's joints follow the commands as the test server's plant.
+// message, and the control stage alone, while motion control walks (movement
+// 0) or plays getReady over and over (1); the robot's joints follow the
+// commands as the test server's plant.
 // Run from a folder where ../configuration/core is the configuration, as the
 // agent is (scripts/test.sh runs it from build/).
 #include "action/ActionImpl.h"
@@ -8,6 +9,7 @@
 #include "control/ControlImpl.h"
 #include "control/KeyframeRequest.h"
 #include "control/LookRequest.h"
+#include "control/WalkRequest.h"
 #include "control/keyframe/KeyframeType.h"
 #include "decision_making/DecisionMakingImpl.h"
 #include "marlowinds_lib/math/MathUtils.h"
@@ -34,13 +36,15 @@ const std::string TEAM = "Marlowinds";
 constexpr int AGENT = 4;
 constexpr int ROBOT_TYPE = 2;
 
-enum Movement : int { KEYFRAME = 0 };
+enum Movement : int { WALK = 0, KEYFRAME = 1 };
 
 /// The agent's decision, with the movement of the benchmark and the head turning from side to side.
 class Decision : public decision_making::DecisionMakingImpl {
 public:
     explicit Decision(Movement kind) {
-        if (kind == KEYFRAME) {
+        if (kind == WALK) {
+            movement = std::make_shared<control::WalkRequest>(marlowinds_lib::math::Pose2D(0.2, 0.3, 0.05));
+        } else {
             movement = std::make_shared<control::KeyframeRequest>(control::keyframe::KeyframeType::INIT, false);
         }
     }
@@ -135,7 +139,7 @@ void agentCycle(benchmark::State& state) {
     }
     reportAllocations(state, allocations);
 }
-BENCHMARK(agentCycle)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
+BENCHMARK(agentCycle)->Arg(WALK)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
 
 void controlStage(benchmark::State& state) {
     const auto agent = makeAgent(state);
@@ -157,7 +161,7 @@ void controlStage(benchmark::State& state) {
     }
     reportAllocations(state, allocations);
 }
-BENCHMARK(controlStage)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
+BENCHMARK(controlStage)->Arg(WALK)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

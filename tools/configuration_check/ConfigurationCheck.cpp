@@ -2,7 +2,9 @@
 
 #include "agent/StartUpConfiguration.h"
 #include "control/ControlImpl.h"
+#include "control/WalkMode.h"
 #include "control/keyframe/KeyframeType.h"
+#include "control/walking/OmnidirectionalWalkZMP.h"
 
 #include <exception>
 
@@ -22,6 +24,20 @@ void checkPages(const control::keyframe::manager::KeyframePageManager& pages, st
     }
 }
 
+/// The sets that a walk request's mode selects; the blends and STOP keep the set in use.
+void checkWalkSets(std::vector<std::string>& problems) {
+    using namespace control::walking;
+    for (int mode = 0; mode <= static_cast<int>(control::WalkMode::SPRINT_CONDUCT); ++mode) {
+        OmnidirectionalWalkZMParamsType set{};
+        if (control::selectsWalkParams(static_cast<control::WalkMode>(mode), set) &&
+            !OmnidirectionalWalkZMP::isUsable(OmnidirectionalWalkZMPParams::getOmnidirectionalWalkZMPParams(set))) {
+            problems.push_back(std::string("walk parameter set \"") +
+                               OMNIDIRECTIONAL_WALK_ZMP_PARAMS_NAMES[static_cast<std::size_t>(set)] +
+                               "\" cannot be walked with: the walk would refuse it");
+        }
+    }
+}
+
 } // namespace
 
 std::vector<std::string> ConfigurationCheck::run() {
@@ -34,6 +50,7 @@ std::vector<std::string> ConfigurationCheck::run() {
         return problems;
     }
     checkPages(control.getKeyframePlayer().getPageManager(), problems);
+    checkWalkSets(problems);
     return problems;
 }
 

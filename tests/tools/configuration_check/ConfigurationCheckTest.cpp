@@ -1,6 +1,7 @@
 #include "tools/configuration_check/ConfigurationCheck.h"
 
 #include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
@@ -25,6 +26,18 @@ TEST(ConfigurationCheckTest, FindsWhatWouldGoWrongOnlyInPlay) {
         {"a requested page missing",
          [](const fs::path& configuration) { fs::remove(configuration / "control/keyframe/getReady.json"); },
          {"no keyframe page \"getReady\""}},
+        {"a walk set that the walk can select and not use",
+         [](const fs::path& configuration) {
+             tests::TemporaryFolder::write((configuration / "control/walk/sprint-parameters.json").string(),
+                                           R"({"period": 0, "zCom": 0.3, "doubleSupportRatio": 0.2})");
+         },
+         {"walk parameter set \"sprint\""}},
+        {"a walk set that the walk never selects",
+         [](const fs::path& configuration) {
+             tests::TemporaryFolder::write((configuration / "control/walk/conduct-turn-parameters.json").string(),
+                                           R"({"period": 0})");
+         },
+         {}},
         {"a file the agent cannot load",
          [](const fs::path& configuration) { fs::remove(configuration / "control/kick/normal-parameters.json"); },
          {"cannot load", "control/kick/normal-parameters.json"}},
