@@ -51,6 +51,9 @@ std::vector<std::string> ConfigurationCheck::run() {
     }
     checkPages(control.getKeyframePlayer().getPageManager(), problems);
     checkWalkSets(problems);
+    if (!control.getStateMachine().getWalk().isCalibrated()) {
+        problems.push_back("the walk's odometry calibrator graph cannot be used");
+    }
     return problems;
 }
 

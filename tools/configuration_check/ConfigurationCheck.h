@@ -10,8 +10,8 @@ namespace configuration_check {
 /// Loads the configuration under ../configuration/core as the agent does at
 /// start-up and finds what would go wrong only in play: a keyframe page that
 /// the program can request and no file defines, a page that would end as soon
-/// as it starts, or a walk parameter set that a walk request can select and
-/// the walk cannot use.
+/// as it starts, a walk parameter set that a walk request can select and the
+/// walk cannot use, or a graph that the program loads and cannot use.
 class ConfigurationCheck {
 public:
     /// One sentence per problem, empty when the configuration is sound. A

@@ -38,6 +38,11 @@ TEST(ConfigurationCheckTest, FindsWhatWouldGoWrongOnlyInPlay) {
                                            R"({"period": 0})");
          },
          {}},
+        {"the walk's calibrator missing",
+         [](const fs::path& configuration) {
+             fs::remove(configuration / "neural_network/odometry/odometry_calibrator.pb");
+         },
+         {"odometry calibrator"}},
         {"a file the agent cannot load",
          [](const fs::path& configuration) { fs::remove(configuration / "control/kick/normal-parameters.json"); },
          {"cannot load", "control/kick/normal-parameters.json"}},
