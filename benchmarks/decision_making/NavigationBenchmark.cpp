@@ -1,6 +1,7 @@
 #include "decision_making/behavior/BehaviorFactory.h"
 #include "decision_making/positioning/delaunay_triangulation/DelaunayFormationFactory.h"
 #include "tests/decision_making/HandBuiltModeling.h"
+#include "tests/support/AgentWorkingDirectory.h"
 #include "tests/support/ShippedNavigationParams.h"
 
 #include <benchmark/benchmark.h>
@@ -23,6 +24,7 @@ void navigate(benchmark::State& state) {
     }
     Access::setSelfPose(models.world(), Pose2D(0.0, state.range(0) == 0 ? -1.0 : 2.5, 0.1));
     Access::refreshPlayerLists(models.world());
+    const tests::AgentWorkingDirectory workingDirectory(MARLOWINDS_CONFIGURATION_DIR); // the factory reads formations
     decision_making::behavior::BehaviorFactory factory;
     decision_making::behavior::NavigateToPosition& navigation = *factory.getNavigatePosition();
     navigation.setTarget(Pose2D(0.5, 3.0, 0.2));

@@ -3,6 +3,7 @@
 
 #include "decision_making/behavior/BeamBehavior.h"
 #include "decision_making/behavior/NavigateToPosition.h"
+#include "decision_making/behavior/NavigateToStaticPosition.h"
 #include "decision_making/behavior/PotentialFieldNavigation.h"
 #include "decision_making/behavior/Say.h"
 
@@ -12,6 +13,8 @@ namespace behavior {
 /// One instance of every behaviour of a role, each built with the factory's
 /// address and handed out by a getter of its own. Behaviours reach each other
 /// through it, so every user of a kind shares one instance and its state.
+///
+/// Building one reads the formation files, by the agent's relative path.
 ///
 /// Neither copyable nor movable: the behaviours keep the address of the
 /// factory that built them, which a copy would leave pointing at the original.
@@ -23,6 +26,7 @@ public:
     virtual ~BehaviorFactory() = default;
 
     NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
+    NavigateToStaticPosition* getNavigateToStaticPosition() { return &navigateToStaticPosition; }
     PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
     Say* getSay() { return &say; }
     BeamBehavior* getBeamBehavior() { return &beamBehavior; }
@@ -30,6 +34,7 @@ public:
 private:
     // Built in this order, destroyed in reverse.
     NavigateToPosition navigateToPosition{this};
+    NavigateToStaticPosition navigateToStaticPosition{this};
     PotentialFieldNavigation potentialFieldNavigation{this};
     Say say{this};
     BeamBehavior beamBehavior{this};

@@ -3,10 +3,13 @@
 
 #include "marlowinds_lib/math/Pose2D.h"
 #include "modeling/WorldModel.h"
+#include "representations/HearData.h"
+#include "tests/support/TeamRadioRecord.h"
 
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace modeling {
 
@@ -58,6 +61,20 @@ public:
     }
     /// The agent's fall state of the cycle, which the closest-to-ball reasoning weighs.
     static void setFallen(WorldModel& world, bool fallen) { world.fallen = fallen; }
+
+    /// The side's synchronised role vector as the vote makes it when every
+    /// teammate 2 to 11 has told these ten roles (each 0 to 31, what the radio
+    /// carries); the goalkeeper's world model keeps none.
+    static void setSynchronizedRoleAssignmentVector(WorldModel& world, const std::vector<int>& roles) {
+        for (int number = PositioningModel::FIRST_FIELD_PLAYER; number <= PositioningModel::LAST_FIELD_PLAYER;
+             ++number) {
+            representations::HearData heard(
+                world.teamName, 0.0, false, 0.0,
+                tests::TeamRadioRecord::fieldPlayer(number, 0.0, 0.0, false, 0.0, 0.0, false, roles, number));
+            heard.decode(world.teamName);
+            world.positioningModel.update(0.0, heard, world.teamName, world.agentNumber);
+        }
+    }
 
     /// The cycle's lists of relevant players, their distances and the
     /// closest-to-ball reasoning, from the players, self and ball as set.

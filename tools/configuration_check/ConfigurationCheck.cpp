@@ -4,7 +4,10 @@
 #include "control/ControlImpl.h"
 #include "control/WalkMode.h"
 #include "control/keyframe/KeyframeType.h"
+#include "control/neural_network/NeuralMotionType.h"
+#include "control/neural_network/NeuralPlayer.h"
 #include "control/walking/OmnidirectionalWalkZMP.h"
+#include "representations/MarlowindsConstants.h"
 
 #include <exception>
 
@@ -38,6 +41,16 @@ void checkWalkSets(std::vector<std::string>& problems) {
     }
 }
 
+void checkNeuralMotions(std::vector<std::string>& problems) {
+    control::neural_network::NeuralPlayer player(representations::MarlowindsConstants::NEURAL_NETWORK_FOLDER);
+    for (const std::string& name : control::neural_network::NeuralMotionType::getRequestedMotions()) {
+        player.setNetwork(name, 1);
+        if (!player.hasNetwork()) {
+            problems.push_back("no usable graph \"" + name + "\", which the agent requests");
+        }
+    }
+}
+
 } // namespace
 
 std::vector<std::string> ConfigurationCheck::run() {
@@ -54,6 +67,7 @@ std::vector<std::string> ConfigurationCheck::run() {
     if (!control.getStateMachine().getWalk().isCalibrated()) {
         problems.push_back("the walk's odometry calibrator graph cannot be used");
     }
+    checkNeuralMotions(problems);
     return problems;
 }
 

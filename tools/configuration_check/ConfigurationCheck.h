@@ -8,8 +8,8 @@ namespace tools {
 namespace configuration_check {
 
 /// Loads the configuration under ../configuration/core as the agent does at
-/// start-up and finds what would go wrong only in play: a keyframe page that
-/// the program can request and no file defines, a page that would end as soon
+/// start-up and finds what would go wrong only in play: a keyframe page or a
+/// neural motion that the program can request and is missing, a page that would end as soon
 /// as it starts, a walk parameter set that a walk request can select and the
 /// walk cannot use, or a graph that the program loads and cannot use.
 class ConfigurationCheck {

@@ -1,8 +1,12 @@
 #include "tools/graph_generator/GraphKinds.h"
 
+#include "control/neural_network/NeuralPlayer.h"
 #include "tools/graph_generator/Perceptron.h"
+#include "tools/graph_generator/PostureTrajectory.h"
+#include "tools/graph_generator/TrajectoryCompiler.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <stdexcept>
 
@@ -70,6 +74,47 @@ proto::GraphDef odometryCalibrator(const GraphArguments& /*arguments*/) {
     return perceptronGraph(Perceptron{{passThrough}}, "dense_1_input", "pi/output_node");
 }
 
+/// A decimal number, or a fraction of two ("3/22"), which a build script can
+/// write without arithmetic on decimals.
+double toWeight(const GraphArguments& arguments) {
+    const std::string& text = arguments.at("weight");
+    const auto number = [&](const std::string& part) {
+        std::size_t used = 0;
+        double value = 0.0;
+        try {
+            value = std::stod(part, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used == 0 || used != part.size() || !std::isfinite(value)) {
+            throw malformed("weight", text);
+        }
+        return value;
+    };
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos) {
+        return number(text);
+    }
+    return number(text.substr(0, slash)) / number(text.substr(slash + 1));
+}
+
+/// The neural player's network for the keyframe page in "source", or for the
+/// page "weight" of the way from it to the page in "blend".
+proto::GraphDef trajectoryGraph(const GraphArguments& arguments) {
+    if (arguments.at("source").empty()) {
+        throw std::invalid_argument("argument source is required: the keyframe page file of the trajectory");
+    }
+    PostureTrajectory trajectory = PostureTrajectory::readPage(arguments.at("source"));
+    if (!arguments.at("blend").empty()) {
+        trajectory = PostureTrajectory::blend(trajectory, PostureTrajectory::readPage(arguments.at("blend")),
+                                              toWeight(arguments));
+    } else if (toWeight(arguments) != 0.0) {
+        throw std::invalid_argument("argument weight needs a blend page to weigh the source against");
+    }
+    using control::neural_network::NeuralPlayer;
+    return perceptronGraph(compileTrajectory(trajectory), NeuralPlayer::INPUT_NODE, NeuralPlayer::OUTPUT_NODE);
+}
+
 proto::GraphDef randomPerceptronGraph(const GraphArguments& arguments) {
     return perceptronGraph(randomPerceptron(toSeed(arguments), toSizes(arguments), toActivation(arguments)),
                            arguments.at("input"), arguments.at("output"));
@@ -88,6 +133,11 @@ const std::vector<GraphKind>& graphKinds() {
           {"input", "pi/ob"},
           {"output", "pi/output_node"}},
          randomPerceptronGraph},
+        {"trajectory",
+         "the neural player's network reproducing the linear keyframe page in source exactly, its end signal above "
+         "the threshold from the last step on; with blend, the page weight (a number or n/d) of the way to blend's",
+         {{"source", ""}, {"blend", ""}, {"weight", "0"}},
+         trajectoryGraph},
     };
     return kinds;
 }

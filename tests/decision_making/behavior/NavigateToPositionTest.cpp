@@ -5,6 +5,7 @@
 #include "marlowinds_lib/math/MathUtils.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,7 @@ protected:
     }
 
     HandBuiltModeling models{7};
+    tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // the factory reads formations
     BehaviorFactory factory;
     NavigateToPosition& navigation = *factory.getNavigatePosition();
 };

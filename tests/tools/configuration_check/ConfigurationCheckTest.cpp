@@ -43,6 +43,9 @@ TEST(ConfigurationCheckTest, FindsWhatWouldGoWrongOnlyInPlay) {
              fs::remove(configuration / "neural_network/odometry/odometry_calibrator.pb");
          },
          {"odometry calibrator"}},
+        {"a requested neural motion missing",
+         [](const fs::path& configuration) { fs::remove(configuration / "neural_network/kick/12.5m.pb"); },
+         {"no usable graph \"kick/12.5m\""}},
         {"a file the agent cannot load",
          [](const fs::path& configuration) { fs::remove(configuration / "control/kick/normal-parameters.json"); },
          {"cannot load", "control/kick/normal-parameters.json"}},

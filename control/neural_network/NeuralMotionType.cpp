@@ -1,0 +1,36 @@
+#include "control/neural_network/NeuralMotionType.h"
+
+#include <cstdio>
+
+namespace control {
+namespace neural_network {
+
+std::string NeuralMotionType::distanceKick(double metres) {
+    char name[32];
+    std::snprintf(name, sizeof name, "kick/%.1fm", metres);
+    return name;
+}
+
+const std::vector<std::string>& NeuralMotionType::getDistanceKicks() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> kicks;
+        const int steps = static_cast<int>((LONGEST_DISTANCE_KICK - SHORTEST_DISTANCE_KICK) / DISTANCE_KICK_STEP + 0.5);
+        for (int step = 0; step <= steps; ++step) {
+            kicks.push_back(distanceKick(SHORTEST_DISTANCE_KICK + step * DISTANCE_KICK_STEP));
+        }
+        return kicks;
+    }();
+    return names;
+}
+
+const std::vector<std::string>& NeuralMotionType::getRequestedMotions() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> motions = {BEST_KICK, BEST_KICK_TOE};
+        motions.insert(motions.end(), getDistanceKicks().begin(), getDistanceKicks().end());
+        return motions;
+    }();
+    return names;
+}
+
+} // namespace neural_network
+} // namespace control
