@@ -5,18 +5,16 @@
 namespace control {
 namespace neural_network {
 
-std::string NeuralMotionType::distanceKick(double metres) {
-    char name[32];
-    std::snprintf(name, sizeof name, "kick/%.1fm", metres);
-    return name;
-}
+std::string NeuralMotionType::distanceKick(const std::string& distanceText) { return "kick/" + distanceText + "m"; }
 
 const std::vector<std::string>& NeuralMotionType::getDistanceKicks() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> kicks;
         const int steps = static_cast<int>((LONGEST_DISTANCE_KICK - SHORTEST_DISTANCE_KICK) / DISTANCE_KICK_STEP + 0.5);
         for (int step = 0; step <= steps; ++step) {
-            kicks.push_back(distanceKick(SHORTEST_DISTANCE_KICK + step * DISTANCE_KICK_STEP));
+            char text[16];
+            std::snprintf(text, sizeof text, "%.1f", SHORTEST_DISTANCE_KICK + step * DISTANCE_KICK_STEP);
+            kicks.push_back(distanceKick(text));
         }
         return kicks;
     }();

@@ -20,8 +20,8 @@ public:
     static constexpr double LONGEST_DISTANCE_KICK = 18.0;
     static constexpr double DISTANCE_KICK_STEP = 0.5;
 
-    /// The kick for a distance (m) on the steps above: "kick/" + the distance with one decimal + "m".
-    static std::string distanceKick(double metres);
+    /// The kick for a distance written with one decimal ("12.5"): "kick/12.5m".
+    static std::string distanceKick(const std::string& distanceText);
     /// Every kick by distance, the shortest first.
     static const std::vector<std::string>& getDistanceKicks();
     /// Every name above: the graphs that must exist for no request to end at once.

@@ -18,10 +18,11 @@ using Set = control::walking::OmnidirectionalWalkZMParamsType;
 using marlowinds_lib::math::MathUtils;
 using marlowinds_lib::math::Pose2D;
 
-/// By walk mode: the set of the same name; STOP keeps the walk's current set and takes the normal one here.
+/// By walk mode: the set of the same name. STOP keeps the walk's current set,
+/// and SPRINT_TURN has no navigation set of its own: both take the normal one here.
 constexpr std::array<Set, 13> PARAMETER_SET_OF_MODE = {
     Set::NORMAL,      Set::PRECISE,        Set::NORMAL,         Set::CONDUCT,      Set::TURN,
-    Set::SPRINT,      Set::CIRCLE,         Set::CONDUCT_TURN,   Set::TURN_CONDUCT, Set::SPRINT_TURN,
+    Set::SPRINT,      Set::CIRCLE,         Set::CONDUCT_TURN,   Set::TURN_CONDUCT, Set::NORMAL,
     Set::TURN_SPRINT, Set::CONDUCT_SPRINT, Set::SPRINT_CONDUCT,
 };
 

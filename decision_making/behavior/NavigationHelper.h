@@ -16,7 +16,7 @@ struct NavigationHelperParams {
     double angleBandwidth = 0.0;   // 1/s, gain of the heading controller
 
     /// The navigation set that the walk mode walks with; STOP, which keeps
-    /// whatever set the walk has, takes the normal one.
+    /// whatever set the walk has, and SPRINT_TURN take the normal one.
     static NavigationHelperParams getDefaultParams(control::WalkMode mode);
 };
 

@@ -21,7 +21,7 @@ class HandBuiltModeling {
 public:
     using Access = modeling::WorldModelTestAccess;
 
-    explicit HandBuiltModeling(int agentNumber) : modeling(agentNumber, "Marlowinds", 4) {}
+    explicit HandBuiltModeling(int agentNumber, int robotType = 4) : modeling(agentNumber, "Marlowinds", robotType) {}
 
     /// One agent-model cycle at that server time, upright or lying on its front.
     void perceive(double time, bool lying = false) {

@@ -4,6 +4,7 @@
 #include "decision_making/behavior/BehaviorFactory.h"
 #include "marlowinds_lib/math/MathUtils.h"
 #include "tests/decision_making/HandBuiltModeling.h"
+#include "tests/decision_making/behavior/IdealWalk.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
 #include "tests/support/AgentWorkingDirectory.h"
 
@@ -49,13 +50,6 @@ protected:
         return navigation.getMovementRequest() == factory.getPotentialFieldNavigationBehavior()->getMovementRequest();
     }
 
-    /// Where a robot that walks exactly at the commanded velocity is one cycle later.
-    static Pose2D moved(const Pose2D& pose, const WalkRequest& walk) {
-        const Pose2D& velocity = walk.getVelocity();
-        return Pose2D(MathUtils::normalizeAngle(pose.rotation + velocity.rotation * CYCLE),
-                      pose.translation + velocity.translation.rotate(pose.rotation) * CYCLE);
-    }
-
     HandBuiltModeling models{7};
     tests::AgentWorkingDirectory workingDirectory{MARLOWINDS_CONFIGURATION_DIR}; // the factory reads formations
     BehaviorFactory factory;
@@ -80,7 +74,7 @@ TEST_F(NavigateToPositionTest, ReachesTheTargetPoseFromEveryStartTurningTheShort
                             EXPECT_GE(walk.getVelocity().rotation * headingError, 0.0) << "turns the long way";
                             EXPECT_LE(walk.getVelocity().translation.norm(), remaining + 1e-12) << "not slowing down";
                         }
-                        pose = moved(pose, walk);
+                        pose = testing::walkedOneCycle(pose, walk.getVelocity());
                     }
                     const auto where = ::testing::Message() << "from " << distance << " m, bearing " << bearing
                                                             << ", heading " << heading << ", at least " << minimumSpeed;
@@ -105,7 +99,7 @@ TEST_F(NavigateToPositionTest, GoesRoundAPlayerOnItsWayWhenFar) {
         Pose2D pose(0.0, -4.0, 0.0);
         double closest = 100.0;
         for (int cycle = 0; cycle < 1500; ++cycle) {
-            pose = moved(pose, stepFrom(pose));
+            pose = testing::walkedOneCycle(pose, stepFrom(pose).getVelocity());
             closest = std::min(closest, pose.translation.distance(Vector2<double>(0.0, offset)));
         }
         EXPECT_GT(closest, 0.8) << offset;

@@ -44,6 +44,13 @@ TEST_F(NavigationHelperTest, TurningTakesItsShareFirstAndTheTranslationKeepsItsD
     }
 }
 
+TEST_F(NavigationHelperTest, StopAndSprintTurnWalkWithTheNormalSet) {
+    for (const WalkMode mode : {WalkMode::STOP, WalkMode::SPRINT_TURN}) {
+        EXPECT_EQ(helper.saturateWalkVelocity(Pose2D(0.0, 1.0, 0.0), mode), Pose2D(0.0, 0.6, 0.0))
+            << static_cast<int>(mode);
+    }
+}
+
 TEST_F(NavigationHelperTest, ASetNeverLoadedStandsStillRatherThanGivingNotANumber) {
     setAt(static_cast<int>(control::walking::OmnidirectionalWalkZMParamsType::SPRINT)) = {};
     EXPECT_EQ(helper.saturateWalkVelocity(Pose2D(0.0, 1.0, 0.0), WalkMode::SPRINT), Pose2D());
