@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -119,6 +120,24 @@ TEST(ControlStateMachineTest, ANeuralMotionStartsFromTimeZeroAndEndsOnItsSignal)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("kick/missing"), std::string::npos);
     EXPECT_TRUE(loop.runs<IdleState>());
     EXPECT_EQ(desired.getAsVector(), before.getAsVector());
+}
+
+TEST(ControlStateMachineTest, AJointTargetThatIsNotANumberHoldsTheJointWhereItIs) {
+    marlowinds_lib::utils::TemporaryWorkingDirectory workingDirectory;
+    tests::writeLinearMotion("kick/broken", std::numeric_limits<float>::quiet_NaN());
+    tests::ControlLoop loop;
+    loop.loadPages({PAGE});
+    ASSERT_GT(playToTheEnd(loop, [](int) { return bend(); }), 0.0);
+    const double bent = loop.perceived().getValue(NaoJoints::LEFT_KNEE_PITCH);
+
+    testing::internal::CaptureStderr();
+    const auto request = std::make_shared<NeuralRequest>("kick/broken");
+    ASSERT_GT(playToTheEnd(loop, [&](int) { return request; }), 0.0);
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(loop.commandsAreFinite());
+    EXPECT_NEAR(loop.perceived().getValue(NaoJoints::LEFT_KNEE_PITCH), bent, 1e-3);
+    EXPECT_NE(reported.find("not a number"), std::string::npos) << reported;
+    EXPECT_EQ(reported.find("not a number"), reported.rfind("not a number")) << "reported more than once";
 }
 
 std::shared_ptr<MovementRequest> walkForward(WalkMode mode = WalkMode::SPRINT) {
