@@ -52,26 +52,12 @@ double playToTheEnd(tests::ControlLoop& loop, const std::function<std::shared_pt
 TEST(ControlStateMachineTest, AKeyframeMovementIgnoresOtherRequestsAndEndsWithItsPage) {
     tests::ControlLoop loop;
     loop.loadPages({PAGE});
-    const std::function<std::shared_ptr<MovementRequest>(int)> others[] = {
-        [](int) { return bend(); },
-        [](int cycle) -> std::shared_ptr<MovementRequest> {
-            switch (cycle % 4) {
-            case 1:
-                return std::make_shared<WalkRequest>(marlowinds_lib::math::Pose2D(0.0, 0.3, 0.0));
-            case 2:
-                return std::make_shared<KickRequest>();
-            case 3:
-                return std::make_shared<NeuralRequest>("kick/none");
-            default:
-                return bend();
-            }
-        },
-    };
-    for (const auto& request : others) {
-        EXPECT_NEAR(playToTheEnd(loop, request), PAGE_DURATION, 0.021);
-        EXPECT_NEAR(loop.perceived().getValue(NaoJoints::LEFT_KNEE_PITCH), -1.0, 0.01);
-    }
-    // The request given again once the machine is idle starts the page again, from its approach.
+    const std::shared_ptr<MovementRequest> others[] = {
+        bend(), std::make_shared<WalkRequest>(marlowinds_lib::math::Pose2D(0.0, 0.3, 0.0)),
+        std::make_shared<KickRequest>(), std::make_shared<NeuralRequest>("kick/none")};
+    EXPECT_NEAR(playToTheEnd(loop, [&](int cycle) { return others[cycle % 4]; }), PAGE_DURATION, 0.021);
+    EXPECT_NEAR(loop.perceived().getValue(NaoJoints::LEFT_KNEE_PITCH), -1.0, 0.01);
+    // The request given again once the machine is idle starts the page again.
     loop.cycle(bend());
     EXPECT_TRUE(loop.runs<KeyframeMovementState>());
 }
