@@ -1,17 +1,13 @@
 #include "agent/SoccerPlayer.h"
 
 #include "agent/BodyChoice.h"
-#include "agent/ControlNodeBinding.h"
+#include "agent/StartUpConfiguration.h"
 #include "agent/StopSignal.h"
 #include "communication/ServerSocketImpl.h"
 #include "control/ControlImpl.h"
 #include "core/utils/parameter_store/ParameterStore.h"
 #include "representations/MarlowindsConstants.h"
-#include "representations/RepresentationsLoader.h"
-#include "utils/configure_tree/ParameterTreeCreator.h"
 #include "utils/loggers/LocalizationErrorLoggerImplementation.h"
-
-#include <boost/property_tree/ptree.hpp>
 
 #include <iostream>
 #include <stdexcept>
@@ -54,13 +50,10 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
 
     auto socket = std::make_unique<communication::ServerSocketImpl>(serverIP, agentPort);
 
-    const auto root = utils::configure_tree::ParameterTreeCreator::getRoot<boost::property_tree::ptree, std::string>();
-    representations::RepresentationsLoader().setParameter(root->getChild("representations"));
-
     communication = std::make_unique<communication::Communication>(std::move(socket));
 
     auto controlImpl = std::make_unique<control::ControlImpl>(body.getRobotType());
-    ControlNodeBinding::bind(root->getChild("control"), *controlImpl);
+    StartUpConfiguration::load(*controlImpl);
     control = std::move(controlImpl);
 
     if (ERROR_LOGGING) {

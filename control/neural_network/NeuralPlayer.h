@@ -37,6 +37,8 @@ public:
     void forwardPass(std::vector<double> features);
     representations::NaoJoints& getDesiredJoints(std::vector<double> features);
 
+    /// Whether the graph of the last setNetwork was loaded.
+    bool hasNetwork() const { return network.isLoaded(); }
     /// The last pass was fed the time 0.
     bool hasStarted() const { return started; }
     bool hasEnded() const { return ended; }

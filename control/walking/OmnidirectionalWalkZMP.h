@@ -72,6 +72,10 @@ public:
     const marlowinds_lib::math::Pose2D& getCurrentVelocity() const { return currentVelocity; }
     bool isLeftFootSwinging() const { return leftFootSwings; }
     const OmnidirectionalWalkZMPParams& getActiveParams() const { return activeParams; }
+    /// Whether the odometry calibrator's graph was loaded.
+    bool isCalibrated() const { return calibrator.isLoaded(); }
+    /// The set the current step uses, for a configuration that sets it at start-up.
+    OmnidirectionalWalkZMPParams& getActiveParams() { return activeParams; }
 
     /// A set the pendulum can be solved with: every value finite, period and
     /// zCom positive, doubleSupportRatio strictly between 0 and 1, and the step

@@ -173,6 +173,19 @@ TEST_F(AgentEndToEndTest, StartsUpAndPlaysTwoHundredCycles) {
     EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << "the agent left while the server was still there";
 }
 
+TEST_F(AgentEndToEndTest, WithNothingDecidedTheAgentStraightensEveryJointFromWhereTheServerStartedIt) {
+    // Effector order; each joint bent well inside its range, the neck included.
+    builder.setJointAngles({0.5, -0.3, -1.0, 0.5, 0.8,  -0.6, 1.0,  -0.5, -0.8, 0.6, -0.3,
+                            0.2, 0.8,  -1.2, 0.4, -0.2, -0.3, -0.2, 0.8,  -1.2, 0.4, 0.2});
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(4));
+    for (int cycle = 0; cycle < 60; ++cycle) {
+        ASSERT_NO_FATAL_FAILURE(playCycle());
+    }
+    for (std::size_t joint = 0; joint < builder.getJointAngles().size(); ++joint) {
+        EXPECT_NEAR(builder.getJointAngles()[joint], 0.0, 0.01) << CommandChecker::JOINT_EFFECTORS[joint];
+    }
+}
+
 TEST_F(AgentEndToEndTest, ModelsAGameOnTheLeftSide) {
     ASSERT_NO_FATAL_FAILURE(startAndConnect(7));
     ASSERT_NO_FATAL_FAILURE(playAModelledGame("Testers"));

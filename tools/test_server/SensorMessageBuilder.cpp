@@ -2,7 +2,6 @@
 
 #include "tools/test_server/ServerField.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace tools {
@@ -11,8 +10,6 @@ namespace test_server {
 namespace {
 
 constexpr double PI = 3.141592653589793;
-constexpr double CYCLE = 0.02;
-constexpr double JOINT_LIMIT = 2.0; // rad, a loose bound that keeps integrated angles sane
 constexpr int TOED_BODY_TYPE = 4;
 // The last joint of each leg in effector order; the toe follows it.
 constexpr int LEFT_ANKLE_ROLL = 15;
@@ -35,11 +32,7 @@ void appendNumber(std::string& out, double value) {
 
 SensorMessageBuilder::SensorMessageBuilder(const SimulatedWorld& world) : state(world) {}
 
-void SensorMessageBuilder::applyJointSpeeds(const std::array<double, 22>& speeds) {
-    for (std::size_t i = 0; i < jointAngles.size(); ++i) {
-        jointAngles[i] = std::clamp(jointAngles[i] + speeds[i] * CYCLE, -JOINT_LIMIT, JOINT_LIMIT);
-    }
-}
+void SensorMessageBuilder::applyJointSpeeds(const std::array<double, 22>& speeds) { joints.apply(speeds); }
 
 void SensorMessageBuilder::queueHeard(const std::string& team, const std::string& message,
                                       const double* directionDegrees) {
@@ -131,7 +124,7 @@ std::string SensorMessageBuilder::nextMessage() {
         out += "(HJ (n ";
         out += SENSOR_NAMES[static_cast<std::size_t>(joint)];
         out += ") (ax ";
-        appendNumber(out, jointAngles[static_cast<std::size_t>(joint)] * 180.0 / PI);
+        appendNumber(out, joints.getAngles()[static_cast<std::size_t>(joint)] * 180.0 / PI);
         out += "))";
         if (state.bodyType == TOED_BODY_TYPE && (joint == RIGHT_ANKLE_ROLL || joint == LEFT_ANKLE_ROLL)) {
             out += joint == RIGHT_ANKLE_ROLL ? "(HJ (n rlj7) (ax 0.00))" : "(HJ (n llj7) (ax 0.00))";

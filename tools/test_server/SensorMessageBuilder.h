@@ -1,6 +1,7 @@
 #ifndef TOOLS_TEST_SERVER_SENSORMESSAGEBUILDER_H
 #define TOOLS_TEST_SERVER_SENSORMESSAGEBUILDER_H
 
+#include "tools/test_server/JointPlant.h"
 #include "tools/test_server/ServerCamera.h"
 
 #include <array>
@@ -60,10 +61,11 @@ public:
     std::string nextMessage();
     int getCycle() const { return cycle; }
 
-    /// Integrates one cycle of commanded joint speeds (effector order, rad/s).
+    /// Moves the joints by one cycle of commanded speeds (effector order, rad/s).
     void applyJointSpeeds(const std::array<double, 22>& speeds);
     /// Joint angles in effector order (radians).
-    const std::array<double, 22>& getJointAngles() const { return jointAngles; }
+    const std::array<double, 22>& getJointAngles() const { return joints.getAngles(); }
+    void setJointAngles(const std::array<double, 22>& angles) { joints.setAngles(angles); }
 
     /// Delivers a said message with the next sensor message. A direction of
     /// nothing means the agent hears itself ("self").
@@ -85,7 +87,7 @@ private:
 
     SimulatedWorld state;
     int cycle = 0;
-    std::array<double, 22> jointAngles{};
+    JointPlant joints;
     std::vector<Heard> heard;
 };
 

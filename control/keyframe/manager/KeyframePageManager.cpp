@@ -52,6 +52,15 @@ std::shared_ptr<KeyframePage> KeyframePageManager::getPage(const std::string& na
     return found->second;
 }
 
+std::vector<std::string> KeyframePageManager::getPageNames() const {
+    std::vector<std::string> names;
+    names.reserve(pages.size());
+    for (const auto& entry : pages) {
+        names.push_back(entry.first);
+    }
+    return names;
+}
+
 std::vector<std::string> KeyframePageManager::findMissingPages(const std::vector<std::string>& names) const {
     std::vector<std::string> missing;
     for (const std::string& name : names) {

@@ -31,6 +31,8 @@ public:
     bool hasPage(const std::string& name) const { return pages.count(name) > 0; }
     /// Throws std::out_of_range naming the page when no file defines it; ask hasPage first.
     std::shared_ptr<KeyframePage> getPage(const std::string& name) const;
+    /// Every loaded page's name, in order.
+    std::vector<std::string> getPageNames() const;
     /// The names, in the given order, that no loaded page has.
     std::vector<std::string> findMissingPages(const std::vector<std::string>& names) const;
 

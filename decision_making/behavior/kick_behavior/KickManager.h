@@ -1,6 +1,7 @@
 #ifndef DECISION_MAKING_BEHAVIOR_KICK_BEHAVIOR_KICKMANAGER_H
 #define DECISION_MAKING_BEHAVIOR_KICK_BEHAVIOR_KICKMANAGER_H
 
+#include "control/neural_network/NeuralMotionType.h"
 #include "decision_making/behavior/kick_behavior/Kick.h"
 
 #include <memory>
@@ -16,9 +17,9 @@ class KickManager {
 public:
     /// At most this far (metres) every body plays its fast kick.
     static constexpr double FAST_KICK_DISTANCE = 7.0;
-    // The distances (metres) the longer kicks are made for.
-    static constexpr double MIN_KICK_DISTANCE = 7.0;
-    static constexpr double MAX_KICK_DISTANCE = 18.0;
+    // The distances (metres) the longer kicks are made for: those of the neural kicks by distance.
+    static constexpr double MIN_KICK_DISTANCE = control::neural_network::NeuralMotionType::SHORTEST_DISTANCE_KICK;
+    static constexpr double MAX_KICK_DISTANCE = control::neural_network::NeuralMotionType::LONGEST_DISTANCE_KICK;
 
     KickManager();
     virtual ~KickManager() = default;

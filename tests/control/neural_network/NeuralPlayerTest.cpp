@@ -1,9 +1,8 @@
 #include "control/neural_network/NeuralPlayer.h"
 
 #include "representations/MarlowindsConstants.h"
+#include "tests/control/neural_network/LinearMotionGraph.h"
 #include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
-#include "tools/graph_generator/GraphFileWriter.h"
-#include "tools/graph_generator/Perceptron.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +12,6 @@ namespace {
 
 using representations::NaoJoints;
 
-/// Joint j = (j + 1) / 100 · t + offset; the end signal is t itself.
-void writeMotion(const std::string& name, float offset) {
-    tools::graph_generator::DenseLayer layer{1, 23, std::vector<float>(23), std::vector<float>(23, offset)};
-    for (int j = 0; j < 22; ++j) {
-        layer.weights[j] = static_cast<float>(j + 1) / 100.0F;
-    }
-    layer.weights[22] = 1.0F;
-    layer.bias[22] = 0.0F;
-    tools::graph_generator::writeGraphFile(
-        representations::MarlowindsConstants::NEURAL_NETWORK_FOLDER + "/" + name + ".pb",
-        tools::graph_generator::perceptronGraph({{layer}}, NeuralPlayer::INPUT_NODE, NeuralPlayer::OUTPUT_NODE));
-}
-
 class NeuralPlayerTest : public testing::Test {
 protected:
     marlowinds_lib::utils::TemporaryWorkingDirectory workingDirectory;
@@ -33,7 +19,7 @@ protected:
 };
 
 TEST_F(NeuralPlayerTest, PlaysTheMotionUntilTheEndSignalIsAboveItsThreshold) {
-    writeMotion("kick/test", 0.5F);
+    tests::writeLinearMotion("kick/test", 0.5F);
     player.setNetwork("kick/test", 1);
     struct Cycle {
         double time;
@@ -55,12 +41,12 @@ TEST_F(NeuralPlayerTest, PlaysTheMotionUntilTheEndSignalIsAboveItsThreshold) {
 }
 
 TEST_F(NeuralPlayerTest, EveryMotionLoadsItsGraphAfresh) {
-    writeMotion("motion", 0.5F);
+    tests::writeLinearMotion("motion", 0.5F);
     player.setNetwork("motion", 1);
     player.forwardPass({1.0});
     ASSERT_TRUE(player.hasEnded());
 
-    writeMotion("motion", -0.25F);
+    tests::writeLinearMotion("motion", -0.25F);
     player.setNetwork("motion", 1);
     EXPECT_NEAR(player.getDesiredJoints({0.0}).getValue(NaoJoints::NECK_YAW), -0.25, 1e-7);
     EXPECT_TRUE(player.hasStarted());

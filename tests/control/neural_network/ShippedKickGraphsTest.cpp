@@ -1,3 +1,4 @@
+#include "control/neural_network/NeuralMotionType.h"
 #include "control/neural_network/NeuralPlayer.h"
 #include "representations/MarlowindsConstants.h"
 #include "tests/control/PostureChecks.h"
@@ -6,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iomanip>
-#include <sstream>
 
 namespace control {
 namespace neural_network {
@@ -19,24 +18,6 @@ using tests::PostureChecks;
 
 constexpr int MAX_CYCLES = 250; // 5 s
 constexpr double CYCLE = 0.02;
-
-/// The kicks by distance, 7.0 m to 18.0 m in steps of 0.5 m, named as the kick catalogue names them.
-std::vector<std::string> distanceKicks() {
-    std::vector<std::string> names;
-    for (int halfMetres = 14; halfMetres <= 36; ++halfMetres) {
-        std::ostringstream name;
-        name << "kick/" << std::fixed << std::setprecision(1) << halfMetres / 2.0 << "m";
-        names.push_back(name.str());
-    }
-    return names;
-}
-
-/// Every graph the kick catalogue can ask for.
-std::vector<std::string> catalogueKicks() {
-    std::vector<std::string> names = distanceKicks();
-    names.insert(names.begin(), {"kick/output_graph", "kick/output_graph_toe"});
-    return names;
-}
 
 /// Plays the graphs the build generated, from where the agent reads them.
 class ShippedKickGraphsTest : public testing::Test {
@@ -68,7 +49,7 @@ protected:
 };
 
 TEST_F(ShippedKickGraphsTest, EveryKickSwingsTheRightFootFromTheWalksStanceBackToItInsideTheJointRanges) {
-    for (const std::string& name : catalogueKicks()) {
+    for (const std::string& name : NeuralMotionType::getRequestedMotions()) {
         const std::vector<NaoJoints> postures = play(name);
         ASSERT_GT(postures.size(), 50U) << name << " ends before it has kicked";
         // The kick approach leaves the robot standing as the walk stands, and the walk takes over again.
@@ -88,7 +69,7 @@ TEST_F(ShippedKickGraphsTest, EveryKickSwingsTheRightFootFromTheWalksStanceBackT
 
 TEST_F(ShippedKickGraphsTest, TheFartherTheDistanceTheFasterTheSwing) {
     double previousSpeed = 0.0;
-    for (const std::string& name : distanceKicks()) {
+    for (const std::string& name : NeuralMotionType::getDistanceKicks()) {
         const std::vector<NaoJoints> postures = play(name);
         double speed = 0.0;
         for (std::size_t cycle = 1; cycle < postures.size(); ++cycle) {

@@ -112,15 +112,26 @@ TEST(SensorMessageBuilderTest, VisionShowsWhatLiesInTheViewCone) {
     EXPECT_NE(vision.find("(L (pol"), std::string::npos);
 }
 
-TEST(SensorMessageBuilderTest, JointAnglesFollowCommandedSpeeds) {
+TEST(SensorMessageBuilderTest, JointAnglesFollowCommandedSpeedsUntilTheEndsOfTheirRanges) {
     SensorMessageBuilder builder(SimulatedWorld{});
     std::array<double, 22> speeds{};
-    speeds[0] = 1.0; // he1 at 1 rad/s
+    speeds[0] = 1.0;   // he1 at 1 rad/s, far from its ends at +-120 degrees
+    speeds[1] = 1.0;   // he2 up to its end at 45 degrees
+    speeds[13] = 1.0;  // lle4, the left knee, up to its end at 1 degree
+    speeds[19] = -2.0; // rle4 down to its end at -130 degrees
     for (int i = 0; i < 10; ++i) {
         builder.applyJointSpeeds(speeds);
     }
     EXPECT_NEAR(builder.getJointAngles()[0], 0.2, 1e-12);
     EXPECT_NE(builder.nextMessage().find("(HJ (n hj1) (ax 11.46))"), std::string::npos);
+    for (int i = 0; i < 100; ++i) {
+        builder.applyJointSpeeds(speeds);
+    }
+    constexpr double DEGREE = 3.141592653589793 / 180.0;
+    EXPECT_NEAR(builder.getJointAngles()[1], 45 * DEGREE, 1e-12);
+    EXPECT_NEAR(builder.getJointAngles()[13], 1 * DEGREE, 1e-12);
+    EXPECT_NEAR(builder.getJointAngles()[19], -130 * DEGREE, 1e-12);
+    EXPECT_NE(builder.nextMessage().find("(HJ (n llj4) (ax 1.00))"), std::string::npos);
 }
 
 TEST(SensorMessageBuilderTest, HeardMessagesArriveOnce) {

@@ -1,0 +1,168 @@
+// One whole agent cycle, from the server's message text to the command
+// message, and the control stage alone, while motion control walks (movement
+// 0) or plays getReady over and over (1); the robot's joints follow the
+// commands as the test server's plant.
+// Run from a folder where ../configuration/core is the configuration, as the
+// agent is (scripts/test.sh runs it from build/).
+#include "action/ActionImpl.h"
+#include "agent/StartUpConfiguration.h"
+#include "control/ControlImpl.h"
+#include "control/KeyframeRequest.h"
+#include "control/LookRequest.h"
+#include "control/WalkRequest.h"
+#include "control/keyframe/KeyframeType.h"
+#include "decision_making/DecisionMakingImpl.h"
+#include "marlowinds_lib/math/MathUtils.h"
+#include "modeling/Modeling.h"
+#include "perception/Perception.h"
+#include "tests/modeling/AllocationCounter.h"
+#include "tests/perception/MessageFeed.h"
+#include "tools/test_server/SensorMessageBuilder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using modeling::testing::AllocationCounter;
+
+const std::string TEAM = "Marlowinds";
+constexpr int AGENT = 4;
+constexpr int ROBOT_TYPE = 2;
+
+enum Movement : int { WALK = 0, KEYFRAME = 1 };
+
+/// The agent's decision, with the movement of the benchmark and the head turning from side to side.
+class Decision : public decision_making::DecisionMakingImpl {
+public:
+    explicit Decision(Movement kind) {
+        if (kind == WALK) {
+            movement = std::make_shared<control::WalkRequest>(marlowinds_lib::math::Pose2D(0.2, 0.3, 0.05));
+        } else {
+            movement = std::make_shared<control::KeyframeRequest>(control::keyframe::KeyframeType::INIT, false);
+        }
+    }
+
+    void decide(modeling::Modeling& modeling) override {
+        DecisionMakingImpl::decide(modeling);
+        movementRequest = movement;
+        lookRequest = std::make_shared<control::LookRequest>(0.6 * ((cycle++ / 50) % 2 == 0 ? 1.0 : -1.0), -0.3);
+    }
+
+private:
+    std::shared_ptr<control::MovementRequest> movement;
+    int cycle = 0;
+};
+
+/// The components of the agent, cycle by cycle against the test server's messages.
+class Agent {
+public:
+    explicit Agent(Movement movement) : decision(movement) {
+        marlowinds_lib::math::MathUtils::generator.seed(5489u);
+        agent::StartUpConfiguration::load(control);
+        tools::test_server::SimulatedWorld world;
+        world.uniformNumber = AGENT;
+        world.playMode = "PlayOn";
+        world.players = {{TEAM, 2, -6.0, 3.0}, {"Opponents", 9, 3.0, 1.0}};
+        builder = std::make_unique<tools::test_server::SensorMessageBuilder>(world);
+    }
+
+    /// Perception of the next message, which stands for receiving it.
+    void perceive() { perception.perceive(feed.deliver(builder->nextMessage())); }
+    void modelDecideControlAct() {
+        modeling.model(perception, control);
+        decision.decide(modeling);
+        control.control(perception, modeling, decision);
+        action.act(decision, control);
+    }
+    void controlOnly() { control.control(perception, modeling, decision); }
+    void modelAndDecide() {
+        modeling.model(perception, control);
+        decision.decide(modeling);
+    }
+    /// The joints move by the commands, as on the server.
+    void moveJoints() {
+        const std::vector<double> commands = control.getJointsCommands().getAsVector();
+        std::copy(commands.begin(), commands.end(), speeds.begin());
+        builder->applyJointSpeeds(speeds);
+    }
+    const std::string& commandMessage() const { return action.getServerMessage(); }
+
+private:
+    perception::testing::MessageFeed feed;
+    perception::Perception perception{TEAM};
+    modeling::Modeling modeling{AGENT, TEAM, ROBOT_TYPE};
+    Decision decision;
+    control::ControlImpl control{ROBOT_TYPE};
+    action::ActionImpl action;
+    std::unique_ptr<tools::test_server::SensorMessageBuilder> builder;
+    std::array<double, 22> speeds{};
+};
+
+std::unique_ptr<Agent> makeAgent(benchmark::State& state) {
+    try {
+        return std::make_unique<Agent>(static_cast<Movement>(state.range(0)));
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+        return nullptr;
+    }
+}
+
+void reportAllocations(benchmark::State& state, long allocations) {
+    if (AllocationCounter::isAvailable()) {
+        state.counters["allocations/cycle"] =
+            static_cast<double>(allocations) / static_cast<double>(state.iterations());
+    }
+}
+
+void agentCycle(benchmark::State& state) {
+    const auto agent = makeAgent(state);
+    if (!agent) {
+        return;
+    }
+    long allocations = 0;
+    for (auto _ : state) {
+        const long before = AllocationCounter::count();
+        agent->perceive();
+        agent->modelDecideControlAct();
+        benchmark::DoNotOptimize(agent->commandMessage().data());
+        state.PauseTiming();
+        allocations += AllocationCounter::count() - before;
+        agent->moveJoints();
+        state.ResumeTiming();
+    }
+    reportAllocations(state, allocations);
+}
+BENCHMARK(agentCycle)->Arg(WALK)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
+
+void controlStage(benchmark::State& state) {
+    const auto agent = makeAgent(state);
+    if (!agent) {
+        return;
+    }
+    long allocations = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        agent->moveJoints();
+        agent->perceive();
+        agent->modelAndDecide();
+        const long before = AllocationCounter::count();
+        state.ResumeTiming();
+        agent->controlOnly();
+        state.PauseTiming();
+        allocations += AllocationCounter::count() - before;
+        state.ResumeTiming();
+    }
+    reportAllocations(state, allocations);
+}
+BENCHMARK(controlStage)->Arg(WALK)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
