@@ -24,8 +24,17 @@ public:
     explicit HandBuiltModeling(int agentNumber, int robotType = 4) : modeling(agentNumber, "Marlowinds", robotType) {}
 
     /// One agent-model cycle at that server time, upright or lying on its front.
-    void perceive(double time, bool lying = false) {
-        const char* const acceleration = lying ? "0 -9.81 0" : "0 0 9.81";
+    void perceive(double time, bool lying = false) { perceiveAcceleration(time, lying ? "0 -9.81 0" : "0 0 9.81"); }
+    /// One agent-model cycle at that server time, lying on its side.
+    void perceiveLyingOnSide(double time) { perceiveAcceleration(time, "9.81 0 0"); }
+
+    modeling::WorldModel& world() { return modeling.getWorldModel(); }
+
+    modeling::Modeling modeling;
+
+private:
+    /// The accelerometer reading as the server writes it.
+    void perceiveAcceleration(double time, const char* acceleration) {
         char text[128];
         std::snprintf(text, sizeof text, "(time (now %.17g))(ACC (n torso) (a %s))", time, acceleration);
         const auto root = parser.parseMessage(text);
@@ -35,11 +44,6 @@ public:
         modeling.getAgentModel().update(data);
     }
 
-    modeling::WorldModel& world() { return modeling.getWorldModel(); }
-
-    modeling::Modeling modeling;
-
-private:
     utils::parser::Parser parser;
     perception::PerceptorFactory factory;
     perception::AgentPerception snapshot;
