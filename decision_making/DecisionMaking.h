@@ -28,6 +28,12 @@ public:
     std::shared_ptr<marlowinds_lib::math::Pose2D> getBeamRequest() const { return beamRequest; }
     std::shared_ptr<control::LookRequest> getLookRequest() const { return lookRequest; }
 
+    /// While the agent lies, the only outputs are the head straight ahead and
+    /// the stand-up page for the way it fell; true in such a cycle. The say,
+    /// beam and pass of the last standing cycle are cleared, so that a fallen
+    /// agent neither repeats a say out of its radio slot nor beams again.
+    bool decideFall(modeling::Modeling& modeling);
+
 protected:
     std::shared_ptr<std::string> sayMessage;
     std::shared_ptr<control::MovementRequest> movementRequest;

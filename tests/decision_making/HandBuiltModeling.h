@@ -28,12 +28,7 @@ public:
     /// One agent-model cycle at that server time, lying on its side.
     void perceiveLyingOnSide(double time) { perceiveAcceleration(time, "9.81 0 0"); }
 
-    modeling::WorldModel& world() { return modeling.getWorldModel(); }
-
-    modeling::Modeling modeling;
-
-private:
-    /// The accelerometer reading as the server writes it.
+    /// One agent-model cycle with the accelerometer reading as the server writes it.
     void perceiveAcceleration(double time, const char* acceleration) {
         char text[128];
         std::snprintf(text, sizeof text, "(time (now %.17g))(ACC (n torso) (a %s))", time, acceleration);
@@ -44,6 +39,11 @@ private:
         modeling.getAgentModel().update(data);
     }
 
+    modeling::WorldModel& world() { return modeling.getWorldModel(); }
+
+    modeling::Modeling modeling;
+
+private:
     utils::parser::Parser parser;
     perception::PerceptorFactory factory;
     perception::AgentPerception snapshot;
