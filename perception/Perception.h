@@ -19,10 +19,13 @@ public:
     virtual ~Perception() = default;
 
     /// Parses the communication's current message and rebuilds the snapshot.
-    /// Bad input never leaves it: a malformed group is skipped and the rest of
-    /// the message used; a message the parser refuses (groups nested deeper
-    /// than it allows) is dropped whole and perceived as an empty one. Each
-    /// fault is reported on the standard error stream.
+    /// Bad input never leaves it: a malformed group, and the last group of a
+    /// message cut short, is skipped and the rest of the message used; a
+    /// message the parser refuses (groups nested deeper than it allows) is
+    /// dropped whole. Each fault is reported on the standard error stream. What
+    /// such a message, or one without any group the agent knows, did not give
+    /// of the body's readings keeps its last value (AgentPerception::Message),
+    /// while nothing is seen or heard from it.
     void perceive(const communication::Communication& communication);
     AgentPerception& getAgentPerception() { return agentPerception; }
     const AgentPerception& getAgentPerception() const { return agentPerception; }
