@@ -103,7 +103,11 @@ void AgentPerception::update(std::vector<std::unique_ptr<Perceptor>>& perceptors
             break;
         }
     }
-    naoJoints.storeReadings(hingeJoints);
+    if (message == Message::WHOLE) {
+        naoJoints.assign(hingeJoints);
+    } else {
+        naoJoints.storeReadings(hingeJoints);
+    }
 }
 
 } // namespace perception

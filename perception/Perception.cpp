@@ -1,12 +1,32 @@
 #include "perception/Perception.h"
 
 #include "perception/MalformedGroupError.h"
+#include "representations/NaoJoints.h"
 
+#include <bitset>
 #include <exception>
 #include <memory>
 #include <utility>
 
 namespace perception {
+
+namespace {
+
+/// How many of the 22 joints the message gave an angle of.
+std::size_t countJointsGiven(const std::vector<std::unique_ptr<Perceptor>>& perceptors) {
+    std::bitset<representations::NaoJoints::NUMBER_OF_JOINTS> given;
+    for (const std::unique_ptr<Perceptor>& perceptor : perceptors) {
+        if (perceptor->getPerceptorType() == PerceptorType::HJ) {
+            const int joint = representations::NaoJoints::getPerceptorJointNumber(perceptor->getName());
+            if (joint >= 0 && joint < representations::NaoJoints::NUMBER_OF_JOINTS) {
+                given.set(static_cast<std::size_t>(joint));
+            }
+        }
+    }
+    return given.count();
+}
+
+} // namespace
 
 Perception::Perception(std::string teamName) : agentPerception(std::move(teamName)) {}
 
@@ -30,8 +50,15 @@ void Perception::perceive(const communication::Communication& communication) {
         damaged = true;
     }
     perceptorFactory.update(*root);
-    // A message with nothing the agent knows gave nothing, as a dropped one.
-    damaged = damaged || perceptorFactory.skippedAGroup() || perceptorFactory.getPerceptors().empty();
+    const auto& perceptors = perceptorFactory.getPerceptors();
+    // The server gives every joint in every message: fewer joints than before
+    // mean groups lost, as in a message cut right after a group. A message with
+    // nothing the agent knows gave nothing, as a dropped one.
+    const std::size_t jointsGiven = countJointsGiven(perceptors);
+    damaged = damaged || perceptorFactory.skippedAGroup() || perceptors.empty() || jointsGiven < jointsOfWholeMessage;
+    if (!damaged) {
+        jointsOfWholeMessage = jointsGiven;
+    }
     agentPerception.update(perceptorFactory.getPerceptors(),
                            damaged ? AgentPerception::Message::DAMAGED : AgentPerception::Message::WHOLE);
 }

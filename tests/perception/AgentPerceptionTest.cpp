@@ -83,36 +83,33 @@ TEST(AgentPerceptionTest, AFullMessageFillsEveryReading) {
 TEST(AgentPerceptionTest, AMessageWithoutGroupsRebuildsOnlyThePerCycleReadings) {
     Cycles cycles;
     cycles.perceive(FULL_CYCLE);
-    const std::vector<double> joints = cycles.snapshot.getNaoJoints().getAsVector();
 
     const AgentPerception& snapshot = cycles.perceive("");
 
     EXPECT_TRUE(snapshot.getVisibleObjects().empty());
     EXPECT_FALSE(snapshot.receivedVisionUpdate());
-    EXPECT_EQ(snapshot.getNaoJoints().getAsVector(), joints);
+    EXPECT_EQ(snapshot.getNaoJoints().getAsVector(), std::vector<double>(NaoJoints::NUMBER_OF_JOINTS, 0.0));
     EXPECT_EQ(snapshot.getLeftFootForceResistanceData().getForce(), Vector3<double>());
     EXPECT_EQ(snapshot.getRightFootForceResistanceData().getForce(), Vector3<double>());
     expectLastingReadings(snapshot);
 }
 
-TEST(AgentPerceptionTest, ADamagedMessageGivesWhatItHoldsAndKeepsTheOtherBodyReadings) {
+TEST(AgentPerceptionTest, ADamagedMessageGivesWhatItHoldsAndAWholeOneIsTakenAsItStands) {
     using Message = AgentPerception::Message;
     struct Row {
         std::string message;
         Message kind;
-        double neckYaw; // degrees
-        double rightShoulderPitch;
-        double left; // N
-        double right;
+        double neckYaw, rightShoulderPitch, leftHipYawPitch; // degrees
+        double left, right;                                  // N
     };
     // One cycle per row, in order, after FULL_CYCLE.
     const std::vector<Row> cycles{
-        {"", Message::DAMAGED, 90.0, -45.0, 20.0, 25.0},
-        {"(HJ (n hj1) (ax 10))(FRP (n lf) (c 0 0 0) (f 0 0 7))", Message::DAMAGED, 10.0, -45.0, 7.0, 25.0},
-        {"(HJ (n raj1) (ax 5))", Message::WHOLE, 10.0, 5.0, 0.0, 0.0},
-        {"(FRP (n rf) (c 0 0 0) (f 0 0 9))", Message::DAMAGED, 10.0, 5.0, 0.0, 9.0},
-        {"(HJ (n hj1) (ax -20))(HJ (n raj1) (ax -30))(FRP (n lf) (c 0 0 0) (f 0 0 3))", Message::WHOLE, -20.0, -30.0,
-         3.0, 0.0},
+        {"", Message::DAMAGED, 90.0, -45.0, 30.0, 20.0, 25.0},
+        {"(HJ (n hj1) (ax 10))(FRP (n lf) (c 0 0 0) (f 0 0 7))", Message::DAMAGED, 10.0, -45.0, 30.0, 7.0, 25.0},
+        {"(HJ (n raj1) (ax 5))", Message::WHOLE, 0.0, 5.0, 0.0, 0.0, 0.0},
+        {"(FRP (n rf) (c 0 0 0) (f 0 0 9))", Message::DAMAGED, 0.0, 5.0, 0.0, 0.0, 9.0},
+        {"(HJ (n hj1) (ax -20))(HJ (n llj1) (ax -30))(FRP (n lf) (c 0 0 0) (f 0 0 3))", Message::WHOLE, -20.0, 0.0,
+         -30.0, 3.0, 0.0},
     };
     Cycles run;
     run.perceive(FULL_CYCLE);
@@ -125,7 +122,9 @@ TEST(AgentPerceptionTest, ADamagedMessageGivesWhatItHoldsAndKeepsTheOtherBodyRea
         EXPECT_NEAR(joints.getValue(NaoJoints::RIGHT_SHOULDER_PITCH),
                     MathUtils::degreesToRadians(cycle.rightShoulderPitch), 1e-12)
             << cycle.message;
-        EXPECT_NEAR(joints.getValue(NaoJoints::LEFT_HIP_YAWPITCH), MathUtils::PI / 6.0, 1e-12) << cycle.message;
+        EXPECT_NEAR(joints.getValue(NaoJoints::LEFT_HIP_YAWPITCH), MathUtils::degreesToRadians(cycle.leftHipYawPitch),
+                    1e-12)
+            << cycle.message;
         EXPECT_DOUBLE_EQ(snapshot.getLeftFootForceResistanceData().getForce().z, cycle.left) << cycle.message;
         EXPECT_DOUBLE_EQ(snapshot.getRightFootForceResistanceData().getForce().z, cycle.right) << cycle.message;
         EXPECT_TRUE(snapshot.getVisibleObjects().empty()) << cycle.message;

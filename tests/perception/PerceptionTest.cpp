@@ -176,6 +176,40 @@ TEST(PerceptionTest, AMessageCutShortGivesWhatCameBeforeTheCutAndKeepsTheRestOfT
     }
 }
 
+TEST(PerceptionTest, AMessageWithFewerJointsThanTheLastWholeOneIsTakenAsDamaged) {
+    const std::string before = serverMessage(1.0, "", 5.0);
+    const std::string next = serverMessage(1.02, "", 16.5);
+    struct Row {
+        const char* name;
+        std::string message;
+        double rlj4; // degrees
+    };
+    const std::size_t rlj4 = next.find("(HJ (n rlj4)");
+    const std::size_t rlj4End = next.find("))", rlj4) + 2;
+    const Row rows[] = {
+        {"cut right after a group", next.substr(0, rlj4), 5.0},
+        {"a joint's group left out", next.substr(0, rlj4) + next.substr(rlj4End), 5.0},
+        {"a joint's group named by an unknown name", next.substr(0, rlj4) + "(HJ (n rlj9)" + next.substr(rlj4 + 12),
+         5.0},
+        {"every joint given", next, 16.5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Perception perception;
+        testing::MessageFeed feed;
+        perception.perceive(feed.deliver(before));
+
+        perception.perceive(feed.deliver(row.message));
+
+        const AgentPerception& snapshot = perception.getAgentPerception();
+        EXPECT_NEAR(snapshot.getGlobalTime(), 1.02, 1e-9);
+        EXPECT_NEAR(snapshot.getNaoJoints().getValue(NaoJoints::NECK_YAW), MathUtils::degreesToRadians(16.5), 1e-9);
+        EXPECT_NEAR(snapshot.getNaoJoints().getValue(NaoJoints::RIGHT_KNEE_PITCH),
+                    MathUtils::degreesToRadians(row.rlj4), 1e-9);
+        EXPECT_DOUBLE_EQ(snapshot.getRightFootForceResistanceData().getForce().z, 23.11);
+    }
+}
+
 /// Every number of the snapshot.
 std::vector<double> readings(const AgentPerception& snapshot) {
     std::vector<double> numbers = snapshot.getNaoJoints().getAsVector();
