@@ -19,10 +19,10 @@
 namespace perception {
 
 /// Everything perceived in the current cycle. A reading keeps its last value
-/// until a group of its kind arrives again, except the visible objects, the
-/// vision flag, the joint angles and both feet's force data, which start from
-/// nothing with every whole message: the server sends a foot's pressure only
-/// while the foot touches the ground.
+/// until a group of its kind arrives again, except the visible objects and the
+/// vision flag, which start from nothing every cycle, and the joint angles and
+/// both feet's force data, which start from nothing with every whole message:
+/// the server sends a foot's pressure only while the foot touches the ground.
 class AgentPerception {
 public:
     /// Whether a message reached perception as the server sent it. A damaged
