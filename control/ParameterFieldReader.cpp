@@ -1,11 +1,22 @@
 #include "control/ParameterFieldReader.h"
 
 #include <cmath>
+#include <sstream>
 #include <stdexcept>
 
 namespace control {
 
-double ParameterFieldReader::toNumber(const std::string& key, const std::string& text) {
+namespace {
+
+std::string numberText(double value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+} // namespace
+
+double ParameterFieldReader::toNumber(const std::string& key, const std::string& text, double above, double below) {
     double value = 0.0;
     try {
         value = std::stod(text);
@@ -17,6 +28,10 @@ double ParameterFieldReader::toNumber(const std::string& key, const std::string&
     // std::stod reads "nan" and "inf"; neither makes a usable walk or kick.
     if (!std::isfinite(value)) {
         throw std::invalid_argument("\"" + key + "\": not a finite number: \"" + text + "\"");
+    }
+    if (!(value > above && value < below)) {
+        throw std::invalid_argument("\"" + key + "\": \"" + text + "\" must be above " + numberText(above) +
+                                    (std::isfinite(below) ? " and below " + numberText(below) : ""));
     }
     return value;
 }

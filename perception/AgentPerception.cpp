@@ -19,12 +19,14 @@ AgentPerception::AgentPerception(std::string teamName) : teamName(std::move(team
     hingeJoints.reserve(representations::NaoJoints::NUMBER_OF_JOINTS);
 }
 
-void AgentPerception::update(std::vector<std::unique_ptr<Perceptor>>& perceptors) {
+void AgentPerception::update(std::vector<std::unique_ptr<Perceptor>>& perceptors, Message message) {
     visibleObjects.clear();
     visionReceived = false;
     hingeJoints.clear();
-    leftFoot = representations::ForceResistanceData();
-    rightFoot = representations::ForceResistanceData();
+    if (message == Message::WHOLE) {
+        leftFoot = representations::ForceResistanceData();
+        rightFoot = representations::ForceResistanceData();
+    }
 
     for (const std::unique_ptr<Perceptor>& perceptor : perceptors) {
         // The type selects the reading; the cast guards against a perceptor
@@ -101,7 +103,11 @@ void AgentPerception::update(std::vector<std::unique_ptr<Perceptor>>& perceptors
             break;
         }
     }
-    naoJoints.assign(hingeJoints);
+    if (message == Message::WHOLE) {
+        naoJoints.assign(hingeJoints);
+    } else {
+        naoJoints.storeReadings(hingeJoints);
+    }
 }
 
 } // namespace perception

@@ -19,12 +19,19 @@
 namespace perception {
 
 /// Everything perceived in the current cycle. A reading keeps its last value
-/// until a group of its kind arrives again, except the visible objects, the
-/// vision flag, the joint angles and both feet's force data, which start from
-/// nothing every cycle: the server sends a foot's pressure only while the foot
-/// touches the ground.
+/// until a group of its kind arrives again, except the visible objects and the
+/// vision flag, which start from nothing every cycle, and the joint angles and
+/// both feet's force data, which start from nothing with every whole message:
+/// the server sends a foot's pressure only while the foot touches the ground.
 class AgentPerception {
 public:
+    /// Whether a message reached perception as the server sent it. A damaged
+    /// one gives only what it holds: each joint angle and foot force it lost
+    /// keeps its last reading, as the other readings do, for the body has not
+    /// moved by much in one cycle, while a joint read as 0 would be driven hard
+    /// from the wrong angle. Nothing is seen from it.
+    enum class Message { WHOLE, DAMAGED };
+
     /// Heard messages are kept only from the team of this name.
     explicit AgentPerception(std::string teamName = representations::MarlowindsConstants::TEAM_DEFAULT_NAME);
     virtual ~AgentPerception() = default;
@@ -33,7 +40,7 @@ public:
 
     /// Folds one message's perceptors into the snapshot; takes over the
     /// objects of its vision perceptors.
-    void update(std::vector<std::unique_ptr<Perceptor>>& perceptors);
+    void update(std::vector<std::unique_ptr<Perceptor>>& perceptors, Message message = Message::WHOLE);
 
     /// Set from a game-state group that carried the uniform number, then kept.
     int getUniformNumber() const { return uniformNumber; }

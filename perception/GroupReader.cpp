@@ -36,6 +36,28 @@ bool readPlainNumber(std::string_view token, double& number) {
     return error == std::errc() && stop == end && std::isfinite(number);
 }
 
+/// The longest leading number of text, as strtod reads it, into number; false
+/// (and number 0) when text does not start with one.
+bool readLeadingNumber(std::string_view text, double& number) {
+    if (readPlainNumber(text, number)) {
+        return true;
+    }
+    // strtod needs a terminated text; a number never comes near this length.
+    char buffer[64];
+    std::string longText;
+    const char* terminated = buffer;
+    if (text.size() < sizeof(buffer)) {
+        std::memcpy(buffer, text.data(), text.size());
+        buffer[text.size()] = '\0';
+    } else {
+        longText.assign(text);
+        terminated = longText.c_str();
+    }
+    char* end = nullptr;
+    number = requireFinite(std::strtod(terminated, &end), text);
+    return end != terminated;
+}
+
 /// The whole token as a T by Boost's rules; a token that does not read makes
 /// its group malformed, like any other fault.
 template <typename T> T lexical(std::string_view token, const char* expected) {
@@ -149,21 +171,16 @@ marlowinds_lib::math::Vector3<double> GroupReader::lexicalVector(std::string_vie
 
 double GroupReader::leadingDouble(std::string_view text) {
     double number = 0.0;
-    if (readPlainNumber(text, number)) {
-        return number;
+    readLeadingNumber(text, number);
+    return number;
+}
+
+double GroupReader::requiredLeadingDouble(std::string_view text) {
+    double number = 0.0;
+    if (!readLeadingNumber(text, number)) {
+        throw MalformedGroupError("no number: " + quoted(text));
     }
-    // strtod needs a terminated text; a number never comes near this length.
-    char buffer[64];
-    std::string longText;
-    const char* terminated = buffer;
-    if (text.size() < sizeof(buffer)) {
-        std::memcpy(buffer, text.data(), text.size());
-        buffer[text.size()] = '\0';
-    } else {
-        longText.assign(text);
-        terminated = longText.c_str();
-    }
-    return requireFinite(std::strtod(terminated, nullptr), text);
+    return number;
 }
 
 } // namespace perception

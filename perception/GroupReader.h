@@ -57,6 +57,8 @@ public:
     static marlowinds_lib::math::Vector3<double> lexicalVector(std::string_view text);
     /// The longest leading number, as strtod reads it; 0 when there is none.
     static double leadingDouble(std::string_view text);
+    /// The same, but a text that does not start with a number is malformed.
+    static double requiredLeadingDouble(std::string_view text);
 };
 
 } // namespace perception

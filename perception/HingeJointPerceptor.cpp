@@ -8,7 +8,7 @@ namespace perception {
 HingeJointPerceptor::HingeJointPerceptor(const utils::parser::ParserTreeNode& group) : Perceptor(group) {
     setName(GroupReader::valueOfChild(group, 0));
     angle = marlowinds_lib::math::MathUtils::degreesToRadians(
-        GroupReader::leadingDouble(GroupReader::valueOfChild(group, 1)));
+        GroupReader::requiredLeadingDouble(GroupReader::valueOfChild(group, 1)));
 }
 
 } // namespace perception

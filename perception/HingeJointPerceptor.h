@@ -5,8 +5,10 @@
 
 namespace perception {
 
-/// One joint angle: (HJ (n NAME) (ax ANGLE)), degrees read leniently (text that
-/// is no number reads 0), kept in radians. The base name is the sensor name.
+/// One joint angle: (HJ (n NAME) (ax ANGLE)), degrees read leniently (the
+/// longest leading number), kept in radians. An angle that does not start with
+/// a number makes the group malformed: read as 0, it would throw the joint's
+/// controller to the far end. The base name is the sensor name.
 /// Copied by value into the joint vector's assignment.
 class HingeJointPerceptor : public Perceptor {
 public:

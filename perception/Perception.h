@@ -19,10 +19,14 @@ public:
     virtual ~Perception() = default;
 
     /// Parses the communication's current message and rebuilds the snapshot.
-    /// Bad input never leaves it: a malformed group is skipped and the rest of
-    /// the message used; a message the parser refuses (groups nested deeper
-    /// than it allows) is dropped whole and perceived as an empty one. Each
-    /// fault is reported on the standard error stream.
+    /// Bad input never leaves it: a malformed group, and the last group of a
+    /// message cut short, is skipped and the rest of the message used; a
+    /// message the parser refuses (groups nested deeper than it allows) is
+    /// dropped whole. Each fault is reported on the standard error stream. Such
+    /// a message, one without any group the agent knows, and one with fewer
+    /// joint angles than the last whole message are perceived as damaged
+    /// (AgentPerception::Message): the body's readings they did not give keep
+    /// their last values, while nothing is seen or heard from them.
     void perceive(const communication::Communication& communication);
     AgentPerception& getAgentPerception() { return agentPerception; }
     const AgentPerception& getAgentPerception() const { return agentPerception; }
@@ -31,6 +35,8 @@ private:
     utils::parser::Parser parser;
     AgentPerception agentPerception;
     PerceptorFactory perceptorFactory;
+    /// How many joints the last whole message gave an angle of.
+    std::size_t jointsOfWholeMessage = 0;
 };
 
 } // namespace perception

@@ -60,6 +60,7 @@ PerceptorFactory::PerceptorFactory() { perceptors.reserve(EXPECTED_GROUPS); }
 
 void PerceptorFactory::update(utils::parser::ParserTreeNode& root) {
     perceptors.clear();
+    skipped = false;
     for (utils::parser::ParserTreeNode& group : root.children) {
         GroupReader::trimInPlace(group.value);
         try {
@@ -67,6 +68,7 @@ void PerceptorFactory::update(utils::parser::ParserTreeNode& root) {
                 perceptors.push_back(std::move(perceptor));
             }
         } catch (const MalformedGroupError& error) {
+            skipped = true;
             reporter.reportSkippedGroup("PerceptorFactory", error, group);
         }
     }

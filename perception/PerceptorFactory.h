@@ -25,11 +25,14 @@ public:
     /// The current message's perceptors in the order of their groups; they live
     /// until the next update.
     std::vector<std::unique_ptr<Perceptor>>& getPerceptors() { return perceptors; }
+    /// Whether the last update left out a malformed group.
+    bool skippedAGroup() const { return skipped; }
     /// Where every fault in the server's input is reported.
     MalformedInputReporter& getReporter() { return reporter; }
 
 private:
     std::vector<std::unique_ptr<Perceptor>> perceptors;
+    bool skipped = false;
     MalformedInputReporter reporter;
 };
 

@@ -65,10 +65,16 @@ public:
         assign(perceptors);
     }
 
-    /// Zeroes all joints, then stores each perceptor's angle under the joint its
-    /// name selects; unknown names are skipped, a later reading of a joint wins.
+    /// Zeroes all joints, then stores the perceptors' angles (storeReadings).
     template <typename Container> void assign(Container& perceptors) {
         clear();
+        storeReadings(perceptors);
+    }
+
+    /// Stores each perceptor's angle under the joint its name selects; unknown
+    /// names are skipped, a later reading of a joint wins, and the joints no
+    /// perceptor names keep their values.
+    template <typename Container> void storeReadings(Container& perceptors) {
         for (auto& perceptor : perceptors) {
             const int number = getPerceptorJointNumber(perceptor.getName());
             if (number >= 0 && number < NUMBER_OF_JOINTS) {

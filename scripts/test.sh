@@ -26,6 +26,9 @@ cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs" --timeout 300)
 
+echo "== debug tools build"
+"$root/scripts/debug-tools.sh"
+
 if [ "$sanitize" -eq 1 ]; then
     echo "== sanitized build"
     cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DMARLOWINDS_SANITIZE=ON \

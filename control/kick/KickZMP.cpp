@@ -77,6 +77,20 @@ void KickZMP::changeState() {
         phaseTime -= duration;
         phase = static_cast<Phase>(phase + 1);
     }
+    // A kick whose time has passed holds its final pose, not the foot in the
+    // air waiting for the phases left.
+    if (hasKicked() && phase != MOVE_ZMP_TO_DOUBLE_SUPPORT) {
+        phase = MOVE_ZMP_TO_DOUBLE_SUPPORT;
+        phaseTime = totalTime - phaseStart(phase);
+    }
+}
+
+double KickZMP::phaseStart(Phase of) const {
+    double start = 0.0;
+    for (int earlier = MOVE_ZMP_TO_SINGLE_SUPPORT; earlier < of; ++earlier) {
+        start += phaseDuration(static_cast<Phase>(earlier));
+    }
+    return start;
 }
 
 void KickZMP::computeKickingFoot(double& x, double& z) const {
@@ -108,10 +122,13 @@ void KickZMP::computeKickingFoot(double& x, double& z) const {
 void KickZMP::update(double dt, NaoJoints& joints) {
     totalTime += dt;
     phaseTime += dt;
-    const double progress = std::min(1.0, totalTime / totalDuration);
-    // The support foot's lateral offset from the torso: ySeparation on both feet, near 0 on one.
-    const double supportOffset = lateralPendulum.getCoM(progress * totalDuration);
     changeState();
+    // The support foot's lateral offset from the torso: ySeparation on both feet,
+    // near 0 on one. It follows the foot's place in the kick, which is the clock's
+    // unless a cycle longer than a phase left the foot waiting at a phase's end:
+    // the body waits with it, or it would stand on both feet with one in the air.
+    const double footTime = phaseStart(phase) + std::min(phaseTime, phaseDuration(phase));
+    const double supportOffset = lateralPendulum.getCoM(std::min(footTime, totalDuration));
     double kickingX = 0.0;
     double kickingZ = 0.0;
     computeKickingFoot(kickingX, kickingZ);

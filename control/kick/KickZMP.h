@@ -51,7 +51,10 @@ private:
     /// Duration, plan and pendulum from the current parameters.
     void prepare();
     double phaseDuration(Phase of) const;
-    /// Phases 0 to 3 end when their time has passed; one transition per cycle.
+    /// The time into the kick at which a phase starts.
+    double phaseStart(Phase of) const;
+    /// Phases 0 to 3 end when their time has passed; one transition per cycle,
+    /// except that a kick whose whole time has passed is in its last phase.
     void changeState();
     /// The kicking foot's forward position and torso height above it in this phase.
     void computeKickingFoot(double& x, double& z) const;

@@ -9,15 +9,18 @@ namespace {
 
 using Field = ParameterFieldReader::Field<KickZMPParams>;
 
+// The body's pendulum needs a height and a time to move the ZMP, and the swing
+// a share of its time to speed up and slow down: other values give joint
+// targets that are not numbers.
 const Field FIELDS[] = {
-    {"moveZmpDuration", &KickZMPParams::moveZmpDuration},
+    {"moveZmpDuration", &KickZMPParams::moveZmpDuration, 0.0},
     {"kickDuration", &KickZMPParams::kickDuration},
     {"takeFootDuration", &KickZMPParams::takeFootDuration},
     {"kickAmplitude", &KickZMPParams::kickAmplitude},
     {"zFoot", &KickZMPParams::zFoot},
-    {"accelerationMoveRatio", &KickZMPParams::accelerationMoveRatio},
+    {"accelerationMoveRatio", &KickZMPParams::accelerationMoveRatio, 0.0, 1.0},
     {"ySeparation", &KickZMPParams::ySeparation},
-    {"zCom", &KickZMPParams::zCom},
+    {"zCom", &KickZMPParams::zCom, 0.0},
     {"armsCompensationFactor", &KickZMPParams::armsCompensationFactor},
 };
 

@@ -31,7 +31,8 @@ public:
     static KickZMPParams getDefaultKickZMPParams();
 
     /// Fills target from the kick leaf: the nine keys are read with
-    /// ParameterFieldReader, other keys are ignored.
+    /// ParameterFieldReader, other keys are ignored. "moveZmpDuration" and
+    /// "zCom" must be above 0, "accelerationMoveRatio" above 0 and below 1.
     static void
     setKickParameters(marlowinds_lib::utils::patterns::Parameter<boost::property_tree::ptree, std::string>& node,
                       KickZMPParams& target);

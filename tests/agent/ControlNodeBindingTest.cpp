@@ -118,6 +118,11 @@ TEST_F(ControlNodeBindingTest, BadValuesAreReportedWithTheirFileAndKey) {
         {tree({{"normal", R"({"period": "abc"})"}}), "control/walk/normal-parameters.json", "period"},
         {tree({{"sprint-turn", R"({"zCom": "nan"})"}}), "control/walk/sprint-turn-parameters.json", "zCom"},
         {tree({}, R"({"zFoot": "x"})"), "control/kick/normal-parameters.json", "zFoot"},
+        // Kick values that would give joint targets that are not numbers.
+        {tree({}, R"({"zCom": 0})"), "control/kick/normal-parameters.json", "zCom"},
+        {tree({}, R"({"accelerationMoveRatio": 0})"), "control/kick/normal-parameters.json", "accelerationMoveRatio"},
+        {tree({}, R"({"accelerationMoveRatio": 1})"), "control/kick/normal-parameters.json", "accelerationMoveRatio"},
+        {tree({}, R"({"moveZmpDuration": -0.1})"), "control/kick/normal-parameters.json", "moveZmpDuration"},
     };
     for (const auto& testCase : cases) {
         try {

@@ -80,7 +80,14 @@ public:
 
     void cycle(std::shared_ptr<control::MovementRequest> movement,
                std::shared_ptr<control::LookRequest> look = nullptr) {
-        perception.perceive(feed.deliver(builder.nextMessage()));
+        cycleOn(nextMessage(), std::move(movement), std::move(look));
+    }
+    /// The server message of the plant's next cycle, for a test to damage.
+    std::string nextMessage() { return builder.nextMessage(); }
+    /// A cycle on a message in place of the plant's own.
+    void cycleOn(const std::string& message, std::shared_ptr<control::MovementRequest> movement,
+                 std::shared_ptr<control::LookRequest> look = nullptr) {
+        perception.perceive(feed.deliver(message));
         decision.script(std::move(movement), std::move(look));
         control.control(perception, modeling, decision);
         const std::vector<double> speeds = control.getJointsCommands().getAsVector();
@@ -89,6 +96,10 @@ public:
         builder.applyJointSpeeds(plantSpeeds);
     }
 
+    /// The plant's joint angles (effector order, server directions).
+    const std::array<double, representations::NaoJoints::NUMBER_OF_JOINTS>& plantAngles() const {
+        return builder.getJointAngles();
+    }
     /// The angles control saw in the latest cycle (server directions).
     const representations::NaoJoints& perceived() const { return perception.getAgentPerception().getNaoJoints(); }
     double time() const { return perception.getAgentPerception().getGlobalTime(); }

@@ -24,10 +24,11 @@ using representations::RawPlayMode;
 /// Feeds messages through the factory into one snapshot, cycle after cycle.
 class Cycles {
 public:
-    const AgentPerception& perceive(const std::string& message) {
+    const AgentPerception& perceive(const std::string& message,
+                                    AgentPerception::Message kind = AgentPerception::Message::WHOLE) {
         const auto root = parser.parseMessage(message);
         factory.update(*root);
-        snapshot.update(factory.getPerceptors());
+        snapshot.update(factory.getPerceptors(), kind);
         return snapshot;
     }
 
@@ -91,6 +92,44 @@ TEST(AgentPerceptionTest, AMessageWithoutGroupsRebuildsOnlyThePerCycleReadings) 
     EXPECT_EQ(snapshot.getLeftFootForceResistanceData().getForce(), Vector3<double>());
     EXPECT_EQ(snapshot.getRightFootForceResistanceData().getForce(), Vector3<double>());
     expectLastingReadings(snapshot);
+}
+
+TEST(AgentPerceptionTest, ADamagedMessageGivesWhatItHoldsAndAWholeOneIsTakenAsItStands) {
+    using Message = AgentPerception::Message;
+    struct Row {
+        std::string message;
+        Message kind;
+        double neckYaw, rightShoulderPitch, leftHipYawPitch; // degrees
+        double left, right;                                  // N
+    };
+    // One cycle per row, in order, after FULL_CYCLE.
+    const std::vector<Row> cycles{
+        {"", Message::DAMAGED, 90.0, -45.0, 30.0, 20.0, 25.0},
+        {"(HJ (n hj1) (ax 10))(FRP (n lf) (c 0 0 0) (f 0 0 7))", Message::DAMAGED, 10.0, -45.0, 30.0, 7.0, 25.0},
+        {"(HJ (n raj1) (ax 5))", Message::WHOLE, 0.0, 5.0, 0.0, 0.0, 0.0},
+        {"(FRP (n rf) (c 0 0 0) (f 0 0 9))", Message::DAMAGED, 0.0, 5.0, 0.0, 0.0, 9.0},
+        {"(HJ (n hj1) (ax -20))(HJ (n llj1) (ax -30))(FRP (n lf) (c 0 0 0) (f 0 0 3))", Message::WHOLE, -20.0, 0.0,
+         -30.0, 3.0, 0.0},
+    };
+    Cycles run;
+    run.perceive(FULL_CYCLE);
+    for (const Row& cycle : cycles) {
+        const AgentPerception& snapshot = run.perceive(cycle.message, cycle.kind);
+
+        const NaoJoints& joints = snapshot.getNaoJoints();
+        EXPECT_NEAR(joints.getValue(NaoJoints::NECK_YAW), MathUtils::degreesToRadians(cycle.neckYaw), 1e-12)
+            << cycle.message;
+        EXPECT_NEAR(joints.getValue(NaoJoints::RIGHT_SHOULDER_PITCH),
+                    MathUtils::degreesToRadians(cycle.rightShoulderPitch), 1e-12)
+            << cycle.message;
+        EXPECT_NEAR(joints.getValue(NaoJoints::LEFT_HIP_YAWPITCH), MathUtils::degreesToRadians(cycle.leftHipYawPitch),
+                    1e-12)
+            << cycle.message;
+        EXPECT_DOUBLE_EQ(snapshot.getLeftFootForceResistanceData().getForce().z, cycle.left) << cycle.message;
+        EXPECT_DOUBLE_EQ(snapshot.getRightFootForceResistanceData().getForce().z, cycle.right) << cycle.message;
+        EXPECT_TRUE(snapshot.getVisibleObjects().empty()) << cycle.message;
+        expectLastingReadings(snapshot);
+    }
 }
 
 TEST(AgentPerceptionTest, AFootWithoutPressureThisCycleReadsZero) {

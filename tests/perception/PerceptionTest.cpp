@@ -118,13 +118,14 @@ TEST(PerceptionTest, AMessageThatDoesNotParseIsDroppedAndTheNextPerceived) {
     const std::string diagnostics = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(diagnostics.rfind("(Perception) dropped a message", 0), 0u) << diagnostics;
     EXPECT_EQ(std::count(diagnostics.begin(), diagnostics.end(), '\n'), 1) << diagnostics;
-    // As after an empty message: the per-cycle readings start from nothing, the others are kept.
+    // Nothing is seen; the body's readings are those of the last message.
     const AgentPerception& dropped = perception.getAgentPerception();
     EXPECT_DOUBLE_EQ(dropped.getGlobalTime(), 1.0);
     EXPECT_DOUBLE_EQ(dropped.getTorsoAcceleration().z, 9.81);
     EXPECT_TRUE(dropped.getVisibleObjects().empty());
     EXPECT_FALSE(dropped.receivedVisionUpdate());
-    expectAllJoints(dropped, 0.0);
+    expectAllJoints(dropped, 5.0);
+    EXPECT_DOUBLE_EQ(dropped.getRightFootForceResistanceData().getForce().z, 23.11);
 
     perception.perceive(feed.deliver(serverMessage(1.04, VISION, 7.0)));
 
@@ -132,6 +133,81 @@ TEST(PerceptionTest, AMessageThatDoesNotParseIsDroppedAndTheNextPerceived) {
     EXPECT_NEAR(next.getGlobalTime(), 1.04, 1e-9);
     EXPECT_EQ(next.getVisibleObjects().size(), 4u);
     expectAllJoints(next, 7.0);
+}
+
+TEST(PerceptionTest, AMessageCutShortGivesWhatCameBeforeTheCutAndKeepsTheRestOfTheBody) {
+    const std::string before = serverMessage(1.0, "", 5.0);
+    const std::string cut = serverMessage(1.02, VISION, 16.5);
+    struct Row {
+        const char* name;
+        std::size_t length;
+        bool vision;
+        double raj2, raj3, rlj4; // degrees
+    };
+    const std::size_t afterRaj2 = cut.find("(HJ (n raj3)");
+    const Row rows[] = {
+        {"inside the vision", cut.find("(B (pol"), false, 5.0, 5.0, 5.0},
+        {"inside a joint's angle", cut.find("(ax 16.5", afterRaj2) + 5, true, 16.5, 5.0, 5.0},
+        {"inside a joint's name", cut.find("(HJ (n rlj4)") + 8, true, 16.5, 16.5, 5.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Perception perception;
+        testing::MessageFeed feed;
+        perception.perceive(feed.deliver(before));
+        ::testing::internal::CaptureStderr();
+
+        perception.perceive(feed.deliver(cut.substr(0, row.length)));
+
+        const std::string diagnostics = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(diagnostics.rfind("(Perception) skipped a malformed group, cut short", 0), 0u) << diagnostics;
+        const AgentPerception& snapshot = perception.getAgentPerception();
+        EXPECT_NEAR(snapshot.getGlobalTime(), 1.02, 1e-9);
+        EXPECT_EQ(snapshot.receivedVisionUpdate(), row.vision);
+        const auto expectJoint = [&snapshot](NaoJoints::HINGE_JOINTS joint, double degrees) {
+            EXPECT_NEAR(snapshot.getNaoJoints().getValue(joint), MathUtils::degreesToRadians(degrees), 1e-9) << joint;
+        };
+        expectJoint(NaoJoints::NECK_YAW, 16.5);
+        expectJoint(NaoJoints::RIGHT_SHOULDER_YAW, row.raj2);
+        expectJoint(NaoJoints::RIGHT_ARM_ROLL, row.raj3);
+        expectJoint(NaoJoints::RIGHT_KNEE_PITCH, row.rlj4);
+        expectJoint(NaoJoints::LEFT_FOOT_ROLL, 5.0);
+        EXPECT_DOUBLE_EQ(snapshot.getRightFootForceResistanceData().getForce().z, 23.11);
+    }
+}
+
+TEST(PerceptionTest, AMessageWithFewerJointsThanTheLastWholeOneIsTakenAsDamaged) {
+    const std::string before = serverMessage(1.0, "", 5.0);
+    const std::string next = serverMessage(1.02, "", 16.5);
+    struct Row {
+        const char* name;
+        std::string message;
+        double rlj4; // degrees
+    };
+    const std::size_t rlj4 = next.find("(HJ (n rlj4)");
+    const std::size_t rlj4End = next.find("))", rlj4) + 2;
+    const Row rows[] = {
+        {"cut right after a group", next.substr(0, rlj4), 5.0},
+        {"a joint's group left out", next.substr(0, rlj4) + next.substr(rlj4End), 5.0},
+        {"a joint's group named by an unknown name", next.substr(0, rlj4) + "(HJ (n rlj9)" + next.substr(rlj4 + 12),
+         5.0},
+        {"every joint given", next, 16.5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Perception perception;
+        testing::MessageFeed feed;
+        perception.perceive(feed.deliver(before));
+
+        perception.perceive(feed.deliver(row.message));
+
+        const AgentPerception& snapshot = perception.getAgentPerception();
+        EXPECT_NEAR(snapshot.getGlobalTime(), 1.02, 1e-9);
+        EXPECT_NEAR(snapshot.getNaoJoints().getValue(NaoJoints::NECK_YAW), MathUtils::degreesToRadians(16.5), 1e-9);
+        EXPECT_NEAR(snapshot.getNaoJoints().getValue(NaoJoints::RIGHT_KNEE_PITCH),
+                    MathUtils::degreesToRadians(row.rlj4), 1e-9);
+        EXPECT_DOUBLE_EQ(snapshot.getRightFootForceResistanceData().getForce().z, 23.11);
+    }
 }
 
 /// Every number of the snapshot.

@@ -143,6 +143,10 @@ TEST(PerceptorFactoryTest, AMalformedGroupIsSkippedWithOneDiagnosticLine) {
         "(GS (t ))",
         "(hear Marlowinds 12.5x self abc)",
         "(hear Marlowinds 12.5 left abc)",
+        // A joint angle read leniently that holds no number at all.
+        "(HJ (n hj1) (ax abc))",
+        "(HJ (n hj1) (ax -))",
+        "(HJ (n hj1) (ax ))",
     };
     for (const std::string& group : malformed) {
         ::testing::internal::CaptureStderr();

@@ -11,6 +11,8 @@ namespace {
 const char* const NOT_NUMBERS[] = {"x",     "",    "-",   ".",   "1.2.3",    "--1", "1e",  "0x1G",
                                    "12.5s", "1,5", "one", "+-3", "\xd9\xa3", "1 2", "1e+", "true"};
 const char* const NOT_FINITE_NUMBERS[] = {"nan", "NaN", "-nan", "inf", "-inf", "INF", "infinity", "1e999", "-1e400"};
+const char* const NOT_ANGLES[] = {"x",   "",         "-",    ".",   "--1",  "one",
+                                  "+-3", "\xd9\xa3", "true", "nan", "-inf", "infinity"};
 const char* const UNKNOWN_NAMES[] = {"hj",  "XYZ", "Gs",   "SEE", "b",     "pole",  "F3L",
                                      "G3R", "P2",  "Time", "syn", "mypos", "n hj1", ""};
 const char* const ABSURD_NUMBERS[] = {"0", "-1", "12", "99", "100000", "-2147483648", "2147483647", "007", "+3"};
@@ -106,6 +108,18 @@ std::string MessageDamager::damage(std::string message, Damage kind) {
     case Damage::EMPTY:
         message.clear();
         break;
+    case Damage::BAD_JOINT: {
+        // Only the joint groups hold "(ax "; the universal joints' keys go on with a digit.
+        std::vector<std::size_t> angles;
+        for (std::size_t at = message.find("(ax "); at != std::string::npos; at = message.find("(ax ", at + 1)) {
+            angles.push_back(at + 4);
+        }
+        if (!angles.empty()) {
+            const std::size_t value = angles[draw(angles.size())];
+            message.replace(value, message.find_first_of("()", value) - value, pick(NOT_ANGLES));
+        }
+        break;
+    }
     case Damage::DEEP_NESTING: {
         const std::size_t depth = pick(NESTING_DEPTHS);
         const std::size_t at = draw(message.size() + 1);

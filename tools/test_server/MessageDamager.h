@@ -27,8 +27,9 @@ public:
         ABSURD_PLAYER, // an absurd uniform number or side
         EMPTY,         // nothing left
         DEEP_NESTING,  // a run of opening parentheses, up to far deeper than a parser goes
+        BAD_JOINT,     // a joint's angle replaced by a word that starts with no finite number
     };
-    static constexpr int NUMBER_OF_DAMAGES = 11;
+    static constexpr int NUMBER_OF_DAMAGES = 12;
 
     explicit MessageDamager(unsigned seed);
 

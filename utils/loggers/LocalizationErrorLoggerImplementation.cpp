@@ -46,6 +46,8 @@ LocalizationErrorLoggerImplementation::LocalizationErrorLoggerImplementation(int
     wizard.run();
 }
 
+LocalizationErrorLoggerImplementation::~LocalizationErrorLoggerImplementation() { logToFile(); }
+
 void LocalizationErrorLoggerImplementation::install(int agentNumber, int monitorPort) {
     installInstance(std::make_unique<LocalizationErrorLoggerImplementation>(agentNumber, monitorPort));
 }

@@ -18,7 +18,8 @@ namespace loggers {
 /// reads from the monitor port, sums the position and heading errors per cell
 /// of a one-metre grid, and writes the per-cell means to
 /// "ErrorsLocalization<agent number>.txt" in the working directory every 300 s
-/// of game time (and at the start of the game).
+/// of game time (and at the start of the game), and once more when it goes: the
+/// process-wide logger goes when the player's process ends.
 class LocalizationErrorLoggerImplementation : public LocalizationErrorLogger {
 public:
     /// A position error above this (m) adds 0 to its cell, though the sample still counts.
@@ -33,6 +34,9 @@ public:
     /// Makes a logger for this agent the process-wide one; call it before the
     /// world model takes the facade's instance.
     static void install(int agentNumber, int monitorPort);
+    /// Writes the table once more, so that a run shorter than the period, or
+    /// what came since the last table, is not lost.
+    ~LocalizationErrorLoggerImplementation() override;
 
     /// Skips a sample without a true pose of this player yet, and one with a
     /// number that is not finite.

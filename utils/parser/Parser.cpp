@@ -7,6 +7,7 @@ namespace parser {
 
 std::unique_ptr<ParserTreeNode> Parser::parseMessage(const std::string& text) {
     depth = 0;
+    cutShort = false;
     auto root = std::make_unique<ParserTreeNode>();
     std::size_t position = 0;
     while (position < text.size()) {
@@ -43,6 +44,7 @@ std::size_t Parser::readGroup(ParserTreeNode& node, const std::string& text, std
         }
         index = readNestedGroup(node, text, mark);
     }
+    cutShort = true;
     return text.size() + 1;
 }
 

@@ -26,6 +26,9 @@ public:
     /// A root whose children are the message's top-level groups in order.
     /// Throws std::runtime_error only for nesting deeper than MAXIMUM_DEPTH.
     std::unique_ptr<ParserTreeNode> parseMessage(const std::string& text);
+    /// Whether the last text parsed ended inside a group: then its last
+    /// top-level group was cut short and may read as something it never said.
+    bool endedInsideGroup() const { return cutShort; }
 
 private:
     /// Fills node with the group whose text starts at begin (just past its
@@ -35,6 +38,7 @@ private:
     std::size_t readNestedGroup(ParserTreeNode& parent, const std::string& text, std::size_t open);
 
     int depth = 0;
+    bool cutShort = false;
 };
 
 } // namespace parser

@@ -25,10 +25,10 @@ TEST(KickZMPParamsTest, EachKeySetsItsFieldOnly) {
     };
     for (const auto& testCase : cases) {
         KickZMPParams target;
-        KickZMPParams::setKickParameters(*tests::jsonLeaf(std::string("{\"") + testCase.key + "\": 7.5, \"other\": 3}"),
-                                         target);
+        KickZMPParams::setKickParameters(
+            *tests::jsonLeaf(std::string("{\"") + testCase.key + "\": 0.75, \"other\": 3}"), target);
         for (const auto& other : cases) {
-            EXPECT_DOUBLE_EQ(target.*other.field, other.field == testCase.field ? 7.5 : 0.0)
+            EXPECT_DOUBLE_EQ(target.*other.field, other.field == testCase.field ? 0.75 : 0.0)
                 << testCase.key << " / " << other.key;
         }
     }

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+#include <random>
 #include <vector>
 
 namespace control {
@@ -57,6 +60,92 @@ TEST(KickZMPTest, PhasesFollowTheirDurationsOneTransitionPerCycle) {
             exact.kick.update(step, exact.joints);
         }
         EXPECT_EQ(exact.kick.getPhase(), testCase.expected) << testCase.steps.size();
+    }
+}
+
+/// Where the kicking foot stands along the kick's path, from 0 at the start
+/// through 1 (lifted and drawn back) and 2 (swung through) to 3 (set down):
+/// the smallest place no earlier than after (less tolerance) whose point the
+/// foot's x and lift are; nothing when the foot is off the path or only on an
+/// earlier stretch.
+std::optional<double> pathPlace(double x, double lift, const KickZMPParams& params, double after) {
+    constexpr double TOLERANCE = 1e-6;
+    const double amplitude = params.kickAmplitude;
+    const double top = params.zFoot;
+    std::vector<double> places;
+    const auto near = [](double a, double b) { return std::abs(a - b) <= TOLERANCE; };
+    if (x <= TOLERANCE && x >= -amplitude - TOLERANCE && near(lift, top * -x / amplitude)) {
+        places.push_back(-x / amplitude); // lifting, drawn back
+    }
+    if (near(lift, top) && std::abs(x) <= amplitude + TOLERANCE) {
+        places.push_back(1.0 + (x + amplitude) / (2.0 * amplitude)); // the swing
+    }
+    if (x >= -TOLERANCE && x <= amplitude + TOLERANCE && near(lift, top * x / amplitude)) {
+        places.push_back(3.0 - x / amplitude); // setting down
+    }
+    std::optional<double> place;
+    for (const double candidate : places) {
+        if (candidate >= after - TOLERANCE && (!place || candidate < *place)) {
+            place = candidate;
+        }
+    }
+    return place;
+}
+
+TEST(KickZMPTest, CyclesOfAnyLengthKeepTheFootOnTheSwingsPathBackBeforeForward) {
+    tests::Leaf leaf = tests::shippedLeaf("control/kick/normal-parameters.json");
+    KickZMPParams params = KickZMPParams::getDefaultKickZMPParams();
+    KickZMPParams::setKickParameters(leaf, params);
+    const tools::walk_probe::JointRanges ranges;
+    // Cycles of 0.02 s with one stall, longer than a phase, at every point of
+    // the kick; then cycles of lengths drawn at random.
+    std::vector<std::vector<double>> runs;
+    for (const double stall : {0.3, 0.55, 0.75, 1.2, 1.5, 3.0}) {
+        for (int before = 0; before < 85; before += 2) {
+            std::vector<double> run(static_cast<std::size_t>(before), 0.02);
+            run.push_back(stall);
+            run.resize(run.size() + 90, 0.02);
+            runs.push_back(run);
+        }
+    }
+    std::mt19937 engine(7);
+    for (int i = 0; i < 20; ++i) {
+        std::vector<double> run;
+        for (double time = 0.0; time < 2.0; time += run.back()) {
+            run.push_back(std::uniform_real_distribution<double>(0.0, 0.8)(engine));
+        }
+        runs.push_back(run);
+    }
+    for (const std::vector<double>& run : runs) {
+        Kicker kicker(params);
+        double place = 0.0;
+        double elapsed = 0.0;
+        for (const double cycle : run) {
+            kicker.kick.update(cycle, kicker.joints);
+            elapsed += cycle;
+            const NaoJoints server = kicker.joints * NaoJoints::getNaoDirectionsFixing();
+            for (int joint = NaoJoints::LEFT_SHOULDER_PITCH; joint < NaoJoints::NUMBER_OF_JOINTS; ++joint) {
+                const auto hinge = static_cast<NaoJoints::HINGE_JOINTS>(joint);
+                ASSERT_TRUE(ranges.contains(hinge, server.getValue(hinge)))
+                    << ranges.getName(hinge) << " after " << elapsed << " s, cycle " << cycle;
+            }
+            modeling::BodyModel body;
+            body.update(server);
+            const auto kicking = body.getTransformAtCenter(modeling::BodyPartType::RIGHT_FOOT).translation;
+            const auto support = body.getTransformAtCenter(modeling::BodyPartType::LEFT_FOOT).translation;
+            const double x = kicking.x - support.x;
+            const double lift = kicking.z - support.z;
+            const std::optional<double> now = pathPlace(x, lift, params, place);
+            ASSERT_TRUE(now.has_value()) << "off the path or back along it after " << elapsed << " s, cycle " << cycle
+                                         << ": x " << x << ", lift " << lift << ", last place " << place;
+            place = *now;
+            if (kicker.kick.hasKicked()) {
+                // The final pose: the foot down where it started.
+                ASSERT_NEAR(x, 0.0, 1e-6) << elapsed << " s";
+                ASSERT_NEAR(lift, 0.0, 1e-6) << elapsed << " s";
+            }
+        }
+        EXPECT_TRUE(kicker.kick.hasKicked());
     }
 }
 

@@ -266,6 +266,27 @@ TEST_F(GoalieBehaviorTest, ClearsARestingBallToTheCentreSpotOnceTheOpponentsStay
     expectSameRequest(goalie.getMovementRequest(), referenceKick({0.0, 0.0}), "the 50th cycle");
 }
 
+TEST_F(GoalieBehaviorTest, AnOpponentComingNearTheGoalStartsTheFarCountAgain) {
+    GoalieBehavior goalie;
+    arrangeLongKick(goalie, -10.0, 2 * GoalieBehavior::FAR_OPPONENT_CYCLES);
+    goalie.changeStates(models.modeling);
+    ASSERT_EQ(goalie.getState(), State::LONG_KICK) << "well past the count";
+
+    Access::setOpponent(models.world(), 9, {0.0, -11.0, 0.0}); // 4 m from the goal
+    Access::refreshPlayerLists(models.world());
+    goalie.changeStates(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::GUARD) << "the long kick with an opponent near";
+
+    Access::forgetOpponent(models.world(), 9);
+    Access::refreshPlayerLists(models.world());
+    for (int cycle = 1; cycle < GoalieBehavior::FAR_OPPONENT_CYCLES; ++cycle) {
+        goalie.changeStates(models.modeling);
+        ASSERT_EQ(goalie.getState(), State::GUARD) << cycle << " cycles after the opponent left";
+    }
+    goalie.changeStates(models.modeling);
+    EXPECT_EQ(goalie.getState(), State::LONG_KICK);
+}
+
 } // namespace
 } // namespace behavior
 } // namespace decision_making

@@ -46,6 +46,12 @@ TEST(ConfigurationCheckTest, FindsWhatWouldGoWrongOnlyInPlay) {
         {"a requested neural motion missing",
          [](const fs::path& configuration) { fs::remove(configuration / "neural_network/kick/12.5m.pb"); },
          {"no usable graph \"kick/12.5m\""}},
+        {"a kick that cannot work",
+         [](const fs::path& configuration) {
+             tests::TemporaryFolder::write((configuration / "control/kick/normal-parameters.json").string(),
+                                           R"({"zCom": 0, "accelerationMoveRatio": 0.2})");
+         },
+         {"cannot load", "control/kick/normal-parameters.json", "\"zCom\""}},
         {"a file the agent cannot load",
          [](const fs::path& configuration) { fs::remove(configuration / "control/kick/normal-parameters.json"); },
          {"cannot load", "control/kick/normal-parameters.json"}},

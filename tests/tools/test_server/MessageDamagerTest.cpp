@@ -32,6 +32,22 @@ bool readsAsNumber(const std::string& text, double& number) {
     return !text.empty() && end == text.c_str() + text.size();
 }
 
+/// Whether the text starts with a finite number, and which.
+bool readsAsLeadingNumber(const std::string& text, double& number) {
+    char* end = nullptr;
+    number = std::strtod(text.c_str(), &end);
+    return end != text.c_str() && std::isfinite(number);
+}
+
+/// The text after each "(ax ", up to the next parenthesis.
+std::vector<std::string> jointAngles(const std::string& text) {
+    std::vector<std::string> angles;
+    for (std::size_t at = text.find("(ax "); at != std::string::npos; at = text.find("(ax ", at + 1)) {
+        angles.push_back(text.substr(at + 4, text.find_first_of("()", at + 4) - at - 4));
+    }
+    return angles;
+}
+
 long balance(const std::string& text) {
     return std::count(text.begin(), text.end(), '(') - std::count(text.begin(), text.end(), ')');
 }
@@ -82,6 +98,18 @@ TEST(MessageDamagerTest, EachDamageDoesWhatItsNameSays) {
         {Damage::ABSURD_PLAYER, "(GS (unum 3) (team left) (t 0))",
          [](const std::string& m, const std::string& d) { return d != m && (d.find(" (t 0))") != std::string::npos); }},
         {Damage::EMPTY, "(a)", [](const std::string&, const std::string& d) { return d.empty(); }},
+        {Damage::BAD_JOINT, "(HJ (n hj1) (ax -1.5))(UJ (n laj1_2) (ax1 2) (ax2 3))(HJ (n hj2) (ax 2.25))",
+         [](const std::string& m, const std::string& d) {
+             const std::vector<std::string> before = jointAngles(m);
+             const std::vector<std::string> after = jointAngles(d);
+             int replaced = 0;
+             for (std::size_t i = 0; i < before.size() && before.size() == after.size(); ++i) {
+                 double number = 0.0;
+                 replaced += before[i] != after[i] && !readsAsLeadingNumber(after[i], number) ? 1 : 0;
+             }
+             return replaced == 1 && after.size() == 2 &&
+                    d.find("(UJ (n laj1_2) (ax1 2) (ax2 3))") != std::string::npos;
+         }},
         {Damage::DEEP_NESTING, "(a)",
          [](const std::string& m, const std::string& d) {
              return std::count(d.begin(), d.end(), '(') >= 4 && isSubsequence(m, d);

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -66,9 +67,12 @@ struct MonitoredLogger {
         return numbers;
     }
 
+    /// The logger goes, as at the end of the player's process.
+    void stop() { logger.reset(); }
+
     marlowinds_lib::utils::TemporaryWorkingDirectory folder;
     tools::test_server::TestServer monitor;
-    LocalizationErrorLoggerImplementation logger{AGENT, monitor.getPort()};
+    std::optional<LocalizationErrorLoggerImplementation> logger{std::in_place, AGENT, monitor.getPort()};
 };
 
 TEST(ErrorLoggerTest, PositiveCoordinatesRoundAHalfDownNegativeOnesTruncate) {
@@ -81,7 +85,7 @@ TEST(ErrorLoggerTest, PositiveCoordinatesRoundAHalfDownNegativeOnesTruncate) {
 TEST(ErrorLoggerTest, TablesAreWrittenAtTheStartAndEveryThreeHundredSeconds) {
     const tests::Watchdog watchdog(60);
     MonitoredLogger fixture;
-    LocalizationErrorLoggerImplementation& logger = fixture.logger;
+    LocalizationErrorLoggerImplementation& logger = *fixture.logger;
     Pose2D estimate(0.0, 2.5, -1.7);
     // No scene yet: nothing to compare with.
     logger.logError(0.0, PlaySide::LEFT, estimate);
@@ -101,6 +105,38 @@ TEST(ErrorLoggerTest, TablesAreWrittenAtTheStartAndEveryThreeHundredSeconds) {
     ASSERT_EQ(cell.size(), 4u);
     EXPECT_EQ(cell[0], 2);
     EXPECT_EQ(cell[1], -1);
+}
+
+TEST(ErrorLoggerTest, AStoppingLoggerWritesTheTableOnceMoreWithEverythingGathered) {
+    const tests::Watchdog watchdog(60);
+    const struct {
+        const char* name;
+        std::vector<double> times;
+        int periodicTables;
+    } rows[] = {
+        {"a run shorter than the period", {12.0, 12.02, 40.0, 299.98}, 0},
+        {"a run past a periodic table", {0.0, 150.0, 300.0, 300.02, 310.0}, 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        MonitoredLogger fixture;
+        fixture.setTruth(PlaySide::LEFT, 2.5, -1.7, 0.0);
+        for (const double time : row.times) {
+            // Half a metre off on the first sample, right on the others.
+            Pose2D estimate(0.0, time == row.times.front() ? 2.0 : 2.5, -1.7);
+            fixture.logger->logError(time, PlaySide::LEFT, estimate);
+        }
+        ASSERT_EQ(fixture.tables(), row.periodicTables);
+
+        fixture.stop();
+
+        EXPECT_EQ(fixture.tables(), row.periodicTables + 1);
+        const std::vector<double> cell = fixture.lastRow();
+        ASSERT_EQ(cell.size(), 4u);
+        EXPECT_EQ(cell[0], 2);
+        EXPECT_EQ(cell[1], -1);
+        EXPECT_NEAR(cell[2], 0.5 / static_cast<double>(row.times.size()), 1e-5);
+    }
 }
 
 TEST(ErrorLoggerTest, CellsHoldTheMeanPositionAndHeadingErrors) {
@@ -132,9 +168,9 @@ TEST(ErrorLoggerTest, CellsHoldTheMeanPositionAndHeadingErrors) {
         MonitoredLogger fixture;
         fixture.setTruth(row.side, row.truth.translation.x, row.truth.translation.y, row.truth.rotation);
         for (Pose2D estimate : row.estimates) {
-            fixture.logger.logError(1.0, row.side, estimate);
+            fixture.logger->logError(1.0, row.side, estimate);
         }
-        fixture.logger.logToFile();
+        fixture.logger->logToFile();
 
         const std::vector<double> written = fixture.lastRow();
         ASSERT_EQ(written.size(), 4u) << row.name;

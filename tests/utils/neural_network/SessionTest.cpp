@@ -8,6 +8,9 @@
 
 #include <cmath>
 #include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace utils {
 namespace neural_network {
@@ -290,6 +293,32 @@ TEST(SessionTest, RefusesAFaultyGraphNamingTheNode) {
         } catch (const std::runtime_error& error) {
             EXPECT_NE(std::string(error.what()).find(c.expected), std::string::npos) << error.what();
         }
+    }
+}
+
+TEST(SessionTest, RefusesAnInputOfAnotherSizeAndRunsOnAfterwards) {
+    GraphBuilder builder;
+    builder.placeholder("x", {-1, 2});
+    builder.constant("w", {2, 2}, {1, 2, 3, 4});
+    builder.operation("MatMul", "y", {"x", "w"});
+    Session session(builder.getGraph(), "x", {1, 2}, "y");
+    const struct {
+        Tensor input;
+        const char* error;
+    } wrong[] = {
+        {Tensor({1, 1}, {1}), "the input holds 1 values, not 2"},
+        {Tensor({1, 3}, {1, 2, 3}), "the input holds 3 values, not 2"},
+        {Tensor({1, 64}), "the input holds 64 values, not 2"},
+        {Tensor({1, 0}), "the input holds 0 values, not 2"},
+    };
+    for (const auto& run : wrong) {
+        try {
+            session.run(run.input);
+            ADD_FAILURE() << "ran on " << run.input.values.size() << " values";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_EQ(std::string(error.what()), run.error);
+        }
+        EXPECT_EQ(session.run(Tensor({1, 2}, {1, 1})).values, (std::vector<float>{4, 6}));
     }
 }
 

@@ -90,6 +90,22 @@ TEST(ParserTest, TextOutsideGroupsAndMissingParenthesesAreTolerated) {
     });
 }
 
+TEST(ParserTest, TellsWhetherTheTextEndedInsideAGroup) {
+    const struct {
+        const char* text;
+        bool cutShort;
+    } rows[] = {
+        {"", false},   {"(a)", false},     {"(a (b) c)", false}, {"(a))(b)", false},  {"(a)xyz", false},
+        {"(", true},   {"(a (b", true},    {"(a (b)", true},     {"(a)(b (c)", true}, {"(a)(b (c) d", true},
+        {")(a", true}, {"(a (b (c", true}, {"(a) ", false},
+    };
+    Parser parser;
+    for (const auto& row : rows) {
+        parser.parseMessage(row.text);
+        EXPECT_EQ(parser.endedInsideGroup(), row.cutShort) << row.text;
+    }
+}
+
 TEST(ParserTest, ReusedParserGivesTheSameTreeAfterAnUnbalancedMessage) {
     Parser parser;
     const std::string message = "(GS (t 0.00) (pm BeforeKickOff))(See (B (pol 1 2 3)))";

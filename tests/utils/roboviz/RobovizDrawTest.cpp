@@ -13,7 +13,7 @@ namespace utils {
 namespace roboviz {
 namespace {
 
-using tests::decodeDrawDatagram;
+using tools::draw_listener::DrawDatagram;
 
 std::string bytesOf(const std::unique_ptr<unsigned char[]>& datagram, std::size_t length) {
     return datagram ? std::string(reinterpret_cast<const char*>(datagram.get()), length) : std::string();
@@ -87,9 +87,9 @@ TEST(RobovizDrawTest, EachBuilderGivesADatagramOfItsLayoutsLength) {
     };
     for (const auto& testCase : cases) {
         EXPECT_EQ(testCase.bytes.size(), testCase.length);
-        EXPECT_EQ(decodeDrawDatagram(testCase.bytes).name, "n") << testCase.length;
+        EXPECT_EQ(DrawDatagram::decode(testCase.bytes).name, "n") << testCase.length;
     }
-    EXPECT_EQ(decodeDrawDatagram(cases[6].bytes).text, "hi");
+    EXPECT_EQ(DrawDatagram::decode(cases[6].bytes).text, "hi");
     EXPECT_EQ(built([&](std::size_t* l) { return draw.newBufferSwap("", l); }), std::string(3, '\0'));
 }
 
@@ -116,7 +116,7 @@ TEST(RobovizDrawTest, PolygonVertexCountsOutsideTheByteAreRefusedAndShortOnesRep
         EXPECT_EQ(length, testCase.length) << testCase.count;
         EXPECT_EQ(datagram == nullptr, testCase.length == 0) << testCase.count;
         if (datagram) {
-            const tests::DrawDatagram decoded = decodeDrawDatagram(bytesOf(datagram, length));
+            const DrawDatagram decoded = DrawDatagram::decode(bytesOf(datagram, length));
             EXPECT_EQ(decoded.numbers.size(), 3u * testCase.count);
             EXPECT_EQ(decoded.name, "abc");
         }

@@ -19,7 +19,7 @@ namespace {
 using core::utils::parameter_store::ParameterNode;
 using core::utils::parameter_store::ParameterStore;
 using representations::PlaySide;
-using tests::decodeDrawDatagram;
+using tools::draw_listener::DrawDatagram;
 
 /// Agent 7's drawing implementation sending to a listener, its flags in a fresh store.
 class RobovizImplementationTest : public testing::Test {
@@ -40,12 +40,12 @@ protected:
     /// Sends a marker and checks that it is the next datagram: nothing was sent before it.
     void expectNothingSent() {
         drawing().swapBuffers("marker");
-        EXPECT_EQ(decodeDrawDatagram(listener.receive()).name, "[7]marker");
+        EXPECT_EQ(DrawDatagram::decode(tests::received(listener)).name, "[7]marker");
     }
 
     tests::TemporaryFolder folder;
     ParameterStore store;
-    tests::UdpListener listener;
+    tools::draw_listener::UdpListener listener;
     std::unique_ptr<RobovizImplementation> implementation;
 };
 
@@ -85,14 +85,14 @@ TEST_F(RobovizImplementationTest, EveryShapeReachesTheMonitorInTheAgentsBuffer) 
     for (const auto& testCase : cases) {
         SCOPED_TRACE(testCase.command);
         testCase.draw(drawing());
-        const tests::DrawDatagram decoded = decodeDrawDatagram(listener.receive());
+        const DrawDatagram decoded = DrawDatagram::decode(tests::received(listener));
         EXPECT_EQ(decoded.command, testCase.command);
         EXPECT_EQ(decoded.numbers, testCase.numbers);
         EXPECT_EQ(decoded.color, testCase.color);
         EXPECT_EQ(decoded.name, "[7]s");
     }
     drawing().swapBuffers("s");
-    EXPECT_EQ(listener.receive(), std::string("\0\0[7]s\0", 7));
+    EXPECT_EQ(tests::received(listener), std::string("\0\0[7]s\0", 7));
 }
 
 TEST_F(RobovizImplementationTest, TheRightSideMirrorsXAndYButNotZOrPolygons) {
@@ -108,11 +108,11 @@ TEST_F(RobovizImplementationTest, TheRightSideMirrorsXAndYButNotZOrPolygons) {
     for (const auto& testCase : cases) {
         drawing().setTeamSide(testCase.side);
         drawing().drawLine("l", 1, 2, 0.5f, 3, -4, 0, Roboviz::MEDIUM, Roboviz::WHITE);
-        EXPECT_EQ(decodeDrawDatagram(listener.receive()).numbers, testCase.line) << testCase.side;
+        EXPECT_EQ(DrawDatagram::decode(tests::received(listener)).numbers, testCase.line) << testCase.side;
         drawing().drawAnnotation("a", "t", 1, 2, 3, Roboviz::WHITE);
-        EXPECT_EQ(decodeDrawDatagram(listener.receive()).numbers[0], testCase.line[0]) << testCase.side;
+        EXPECT_EQ(DrawDatagram::decode(tests::received(listener)).numbers[0], testCase.line[0]) << testCase.side;
         drawing().drawPolygon("p", triangle, 3, Roboviz::WHITE, 1.0f);
-        EXPECT_EQ(decodeDrawDatagram(listener.receive()).numbers[0], "1.000") << testCase.side;
+        EXPECT_EQ(DrawDatagram::decode(tests::received(listener)).numbers[0], "1.000") << testCase.side;
     }
 }
 
@@ -122,12 +122,12 @@ TEST_F(RobovizImplementationTest, AStoredOffFlagSilencesDrawsButNotSwaps) {
     drawing().drawPoint("off", 0, 0, 0, 1, Roboviz::RED);
     expectNothingSent();
     drawing().swapBuffers("off");
-    EXPECT_EQ(decodeDrawDatagram(listener.receive()).name, "[7]off");
+    EXPECT_EQ(DrawDatagram::decode(tests::received(listener)).name, "[7]off");
 }
 
 TEST_F(RobovizImplementationTest, FlagsSwitchAtRunTimeAndAreSavedWhereTheyWereLoaded) {
     drawing().drawCircle("ball", 0, 0, 1, Roboviz::MEDIUM, Roboviz::RED);
-    EXPECT_EQ(decodeDrawDatagram(listener.receive()).name, "[7]ball");
+    EXPECT_EQ(DrawDatagram::decode(tests::received(listener)).name, "[7]ball");
 
     ParameterNode& flags = store.root().child(Roboviz::DRAWINGS_BIND_PATH);
     flags.setValue("ball", false, true);

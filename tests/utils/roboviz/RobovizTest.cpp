@@ -16,6 +16,8 @@ namespace utils {
 namespace roboviz {
 namespace {
 
+using tools::draw_listener::DrawDatagram;
+
 /// Records the front-end calls that reach it.
 class RecordingRoboviz : public Roboviz {
 public:
@@ -106,7 +108,7 @@ TEST_F(RobovizShortFormTest, ShortFormsReachTheProcessWideFrontEndsInWhite) {
 // whoever draws through the facade reaches the monitor.
 TEST(RobovizTest, WithTheDrawingSwitchOnTheFacadeSendsToTheMonitor) {
     tests::TemporaryFolder folder;
-    tests::UdpListener monitor;
+    tools::draw_listener::UdpListener monitor;
     auto& store = core::utils::parameter_store::ParameterStore::global();
     const std::string origin = store.getOriginFolder();
     store.setOriginFolder(folder.string());
@@ -121,9 +123,9 @@ TEST(RobovizTest, WithTheDrawingSwitchOnTheFacadeSendsToTheMonitor) {
     Roboviz::getInstance()->drawLine("a", 1, 2, 3, 4, 5, 6);
     Roboviz::getInstance()->drawPolygon("b", triangle, 3);
     Roboviz::getInstance()->swapBuffers("ball");
-    const tests::DrawDatagram line = tests::decodeDrawDatagram(monitor.receive());
-    const tests::DrawDatagram polygon = tests::decodeDrawDatagram(monitor.receive());
-    const std::string swap = monitor.receive();
+    const DrawDatagram line = DrawDatagram::decode(tests::received(monitor));
+    const DrawDatagram polygon = DrawDatagram::decode(tests::received(monitor));
+    const std::string swap = tests::received(monitor);
 
     RecordingRoboviz::installInstance(std::move(previous));
     Roboviz::agentNumber = 0;
