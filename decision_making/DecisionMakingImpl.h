@@ -21,8 +21,6 @@ public:
 
     void decide(modeling::Modeling& modeling) override;
 
-    std::shared_ptr<RoleStrategy> getRoleStrategy() const { return roleStrategy; }
-
 private:
     positioning::role_assignment::MarkingSystem markingSystem;
     std::shared_ptr<RoleStrategy> roleStrategy;

@@ -174,28 +174,5 @@ TEST_F(DecisionMakingImplTest, OnlyAFieldPlayerThatKnowsEveryTeammateProposesRol
     }
 }
 
-TEST_F(DecisionMakingImplTest, TheAgentPlaysTheRoleOfItsUniformNumber) {
-    // Before kick-off both beam, and the goalkeeper alone walks to its guard.
-    const struct {
-        int number;
-        double beamX, beamY;
-        bool moves;
-    } cases[] = {{1, -14.9, 0.0, true}, {7, -3.0, -3.0, false}};
-    for (const auto& c : cases) {
-        HandBuiltModeling models(c.number);
-        placeEveryone(models);
-        Access::setPlayMode(models.world(), PlayMode::BEFORE_KICK_OFF);
-        models.perceive(0.0);
-        DecisionMakingImpl byNumber;
-
-        byNumber.decide(models.modeling);
-
-        ASSERT_NE(byNumber.getBeamRequest(), nullptr) << c.number;
-        EXPECT_EQ(byNumber.getBeamRequest()->translation.x, c.beamX) << c.number;
-        EXPECT_EQ(byNumber.getBeamRequest()->translation.y, c.beamY) << c.number;
-        EXPECT_EQ(byNumber.getMovementRequest() != nullptr, c.moves) << c.number;
-    }
-}
-
 } // namespace
 } // namespace decision_making

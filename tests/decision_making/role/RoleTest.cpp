@@ -35,6 +35,14 @@ std::shared_ptr<control::MovementRequest> behaviourMovement(Role& role, int mode
     return factory.getSetPlay()->getMovementRequest();
 }
 
+/// The role the uniform number plays.
+std::unique_ptr<Role> roleOf(int number) {
+    if (number == 1) {
+        return std::make_unique<GoalieRole>();
+    }
+    return std::make_unique<AttackingRole>();
+}
+
 bool isSearchTurn(const std::shared_ptr<control::MovementRequest>& request) {
     const auto walk = std::dynamic_pointer_cast<control::WalkRequest>(request);
     return walk != nullptr && walk->getVelocity().rotation == Role::SEARCH_TURN_SPEED &&
@@ -128,12 +136,7 @@ TEST_F(RoleTest, ALostBallTurnsTheAgentOnTheSpotAfterAWaitFixedByItsFirstCycle) 
             Access::forgetTeammate(models.world(), 4);
         }
         Access::refreshPlayerLists(models.world());
-        std::unique_ptr<Role> role;
-        if (c.number == 1) {
-            role = std::make_unique<GoalieRole>();
-        } else {
-            role = std::make_unique<AttackingRole>();
-        }
+        const std::unique_ptr<Role> role = roleOf(c.number);
 
         int cycle = 0;
         // Two losses of the ball with one cycle of a relevant ball between them.
@@ -161,18 +164,13 @@ TEST_F(RoleTest, ALostBallTurnsTheAgentOnTheSpotAfterAWaitFixedByItsFirstCycle) 
     }
 }
 
-TEST_F(RoleTest, TheAgentSpeaksInItsOwnSlotOnlyAndEveryCycleStartsWithEmptyOutputs) {
+TEST_F(RoleTest, TheAgentSpeaksInItsOwnSlotOnly) {
     for (const int number : {1, 5}) {
         HandBuiltModeling models(number);
         Access::setPlaySide(models.world(), representations::PlaySide::LEFT);
         Access::setPlayMode(models.world(), PlayMode::PLAY_ON);
         Access::setBall(models.world(), Pose2D(0.0, 2.0, 1.0));
-        std::unique_ptr<Role> role;
-        if (number == 1) {
-            role = std::make_unique<GoalieRole>();
-        } else {
-            role = std::make_unique<AttackingRole>();
-        }
+        const std::unique_ptr<Role> role = roleOf(number);
         const int slot = number == 1 ? 0 : 2 * number - 2;
         for (int cycle = 0; cycle < 2 * behavior::Say::SLOTS; ++cycle) {
             models.perceive(0.02 * cycle);
@@ -180,13 +178,6 @@ TEST_F(RoleTest, TheAgentSpeaksInItsOwnSlotOnlyAndEveryCycleStartsWithEmptyOutpu
             const auto said = role->getSayMessage();
             EXPECT_EQ(said, role->getBehaviorFactory().getSay()->getSayMessage()) << number << ", cycle " << cycle;
             EXPECT_EQ(said != nullptr, cycle % behavior::Say::SLOTS == slot) << number << ", cycle " << cycle;
-
-            role->reset();
-            EXPECT_EQ(role->getSayMessage(), nullptr);
-            EXPECT_EQ(role->getLookRequest(), nullptr);
-            EXPECT_EQ(role->getMovementRequest(), nullptr);
-            EXPECT_EQ(role->getBeamRequest(), nullptr);
-            EXPECT_FALSE(role->getPassRequest());
         }
     }
 }
