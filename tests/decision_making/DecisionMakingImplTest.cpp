@@ -7,6 +7,7 @@
 #include "decision_making/role/Role.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 #include "tests/decision_making/behavior/ShippedNavigationParams.h"
+#include "tests/modeling/AllocationCounter.h"
 #include "tests/support/AgentWorkingDirectory.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,30 @@ TEST_F(DecisionMakingImplTest, OnlyAFieldPlayerThatKnowsEveryTeammateProposesRol
         EXPECT_EQ(rolesProposed(models), c.proposes) << what;
         EXPECT_EQ(strategy->calls, callsBefore + 1) << what << ": the role plays all the same";
     }
+}
+
+TEST_F(DecisionMakingImplTest, AWarmCycleAllocatesOnlyTheRequestsItHandsOn) {
+    if (!modeling::testing::AllocationCounter::isAvailable()) {
+        GTEST_SKIP() << "allocations are not counted in this build";
+    }
+    HandBuiltModeling models(6);
+    placeEveryone(models);
+    DecisionMakingImpl byNumber;
+    long allocations = 0;
+    long allowed = 0;
+    for (int cycle = 0; cycle < 3 * behavior::Say::SLOTS; ++cycle) {
+        models.perceive(0.02 * cycle);
+        Access::setBall(models.world(), Pose2D(0.0, 2.0 - 0.05 * cycle, 1.0));
+        const long before = modeling::testing::AllocationCounter::count();
+        byNumber.decide(models.modeling);
+        const long made = modeling::testing::AllocationCounter::count() - before;
+        if (cycle >= behavior::Say::SLOTS) { // the role is built in the first cycle
+            allocations += made;
+            // A movement and a look request, and the text said with its pointer.
+            allowed += 2 + (byNumber.getSayMessage() != nullptr ? 2 : 0);
+        }
+    }
+    EXPECT_LE(allocations, allowed);
 }
 
 } // namespace
