@@ -39,6 +39,8 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
                            int monitorPort)
     : perception(teamName) {
     checkTeamName(teamName);
+    // Before connecting, so that formation files that cannot be used stop the start-up.
+    decisionMaking = std::make_unique<decision_making::DecisionMakingImpl>();
 
     ParameterStore& store = ParameterStore::global();
     store.setOriginFolder(MarlowindsConstants::DYNAMIC_PARAMS_FOLDER);
@@ -73,7 +75,7 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
     communication->receiveMessage();
     perception.perceive(*communication);
 
-    decisionMaking = decision_making::DecisionMakingImpl();
+    decisionMaking = std::make_unique<decision_making::DecisionMakingImpl>();
 
     action.init(body.getAgentNumber(), teamName);
     communication->sendMessage(action.getServerMessage());
@@ -116,9 +118,9 @@ void SoccerPlayer::play() {
         communication->receiveMessage();
         perception.perceive(*communication);
         modeling->model(perception, *control);
-        decisionMaking.decide(*modeling);
-        control->control(perception, *modeling, decisionMaking);
-        action.act(decisionMaking, *control);
+        decisionMaking->decide(*modeling);
+        control->control(perception, *modeling, *decisionMaking);
+        action.act(*decisionMaking, *control);
         roboviz->setTeamSide(modeling->getWorldModel().getOurPlaySide());
         communication->sendMessage(action.getServerMessage());
     }

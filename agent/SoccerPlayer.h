@@ -58,7 +58,7 @@ private:
     std::unique_ptr<communication::Communication> communication;
     perception::Perception perception;
     std::unique_ptr<modeling::Modeling> modeling;
-    decision_making::DecisionMakingImpl decisionMaking;
+    std::unique_ptr<decision_making::DecisionMakingImpl> decisionMaking;
     std::unique_ptr<control::Control> control;
     action::ActionImpl action;
     /// The process-wide drawing facade; not owned.

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <string>
 #include <utility>
 
 namespace modeling {
@@ -27,7 +28,9 @@ constexpr double FALLEN_PENALTY = 1.5;
 constexpr double FALLEN_NEAR_BALL_DISTANCE = 0.65;
 constexpr double POSITION_PENALTY = 1.0;
 
-const char* const CLOSEST_BUFFER = "modeling/isClosestToBall";
+// Strings made once: the drawing facade takes them as strings, even when it draws nothing.
+const std::string CLOSEST_BUFFER = "modeling/isClosestToBall";
+const std::string CLOSEST_LABEL = "Closest";
 
 } // namespace
 
@@ -135,7 +138,7 @@ bool PlayersFromBallModel::selfIsClosestToBall() {
     const bool closest = reportNoTeammates() || agentNumber == synchronizedClosestToBall;
     utils::roboviz::Roboviz* roboviz = utils::roboviz::Roboviz::getInstance();
     if (closest) {
-        roboviz->drawAnnotation(CLOSEST_BUFFER, "Closest", static_cast<float>(selfPosition.translation.x),
+        roboviz->drawAnnotation(CLOSEST_BUFFER, CLOSEST_LABEL, static_cast<float>(selfPosition.translation.x),
                                 static_cast<float>(selfPosition.translation.y), 1.2f);
     }
     // Swapped every call, so that the annotation goes when the agent is no longer closest.

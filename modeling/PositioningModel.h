@@ -31,7 +31,8 @@ public:
 
     /// 1 to 10 until decision making sets it.
     const std::vector<int>& getMyRoleAssignmentVector() const { return myRoleAssignmentVector; }
-    void setMyRoleAssignmentVector(std::vector<int> vector) { myRoleAssignmentVector = std::move(vector); }
+    /// Copied into the vector held, which keeps its room from cycle to cycle.
+    void setMyRoleAssignmentVector(const std::vector<int>& vector) { myRoleAssignmentVector = vector; }
     /// 1 to 10 until number 11 has been heard.
     const std::vector<int>& getSynchronizedRoleAssignmentVector() const { return synchronizedRoleAssignmentVector; }
     /// Entry number - 2: the vector last heard from that teammate.

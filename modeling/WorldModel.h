@@ -122,12 +122,12 @@ public:
     void updateGameSituation() { gameSituation = 0; }
 
     /// Ten role ids; 1 to 10 until decision making stores its own.
-    std::vector<int> getMyRoleAssignmentVector() const { return positioningModel.getMyRoleAssignmentVector(); }
-    void updateMyRoleAssignmentVector(std::vector<int> roles) {
-        positioningModel.setMyRoleAssignmentVector(std::move(roles));
+    const std::vector<int>& getMyRoleAssignmentVector() const { return positioningModel.getMyRoleAssignmentVector(); }
+    void updateMyRoleAssignmentVector(const std::vector<int>& roles) {
+        positioningModel.setMyRoleAssignmentVector(roles);
     }
     /// Ten role ids, entry k for uniform number k + 2.
-    std::vector<int> getSynchronizedRoleAssignmentVector() const {
+    const std::vector<int>& getSynchronizedRoleAssignmentVector() const {
         return positioningModel.getSynchronizedRoleAssignmentVector();
     }
 

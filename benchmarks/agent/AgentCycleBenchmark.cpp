@@ -1,10 +1,12 @@
 // One whole agent cycle, from the server's message text to the command
-// message, and the control stage alone, while motion control walks (movement
-// 0) or plays getReady over and over (1); the robot's joints follow the
-// commands as the test server's plant.
+// message, with the agent's own decision making (a field player, number 4, or
+// the goalkeeper, number 1, in play on among a few players), and the control
+// stage alone, while motion control walks (movement 0) or plays getReady over
+// and over (1); the robot's joints follow the commands as the test server's plant.
 // Run from a folder where ../configuration/core is the configuration, as the
 // agent is (scripts/test.sh runs it from build/).
 #include "action/ActionImpl.h"
+#include "agent/BodyChoice.h"
 #include "agent/StartUpConfiguration.h"
 #include "control/ControlImpl.h"
 #include "control/KeyframeRequest.h"
@@ -33,15 +35,15 @@ namespace {
 using modeling::testing::AllocationCounter;
 
 const std::string TEAM = "Marlowinds";
+/// The field player of the control stage, body type 2.
 constexpr int AGENT = 4;
-constexpr int ROBOT_TYPE = 2;
 
 enum Movement : int { WALK = 0, KEYFRAME = 1 };
 
-/// The agent's decision, with the movement of the benchmark and the head turning from side to side.
-class Decision : public decision_making::DecisionMakingImpl {
+/// For the control stage: the movement of the benchmark and the head turning from side to side.
+class FixedDecision : public decision_making::DecisionMaking {
 public:
-    explicit Decision(Movement kind) {
+    explicit FixedDecision(Movement kind) {
         if (kind == WALK) {
             movement = std::make_shared<control::WalkRequest>(marlowinds_lib::math::Pose2D(0.2, 0.3, 0.05));
         } else {
@@ -49,8 +51,7 @@ public:
         }
     }
 
-    void decide(modeling::Modeling& modeling) override {
-        DecisionMakingImpl::decide(modeling);
+    void decide(modeling::Modeling& /*modeling*/) override {
         movementRequest = movement;
         lookRequest = std::make_shared<control::LookRequest>(0.6 * ((cycle++ / 50) % 2 == 0 ? 1.0 : -1.0), -0.3);
     }
@@ -63,11 +64,14 @@ private:
 /// The components of the agent, cycle by cycle against the test server's messages.
 class Agent {
 public:
-    explicit Agent(Movement movement) : decision(movement) {
+    Agent(int uniformNumber, std::unique_ptr<decision_making::DecisionMaking> decision)
+        : robotType(agent::BodyChoice::fromUniformNumber(uniformNumber).getRobotType()),
+          modeling(uniformNumber, TEAM, robotType), decision(std::move(decision)), control(robotType) {
         marlowinds_lib::math::MathUtils::generator.seed(5489u);
         agent::StartUpConfiguration::load(control);
         tools::test_server::SimulatedWorld world;
-        world.uniformNumber = AGENT;
+        world.uniformNumber = uniformNumber;
+        world.bodyType = robotType;
         world.playMode = "PlayOn";
         world.players = {{TEAM, 2, -6.0, 3.0}, {"Opponents", 9, 3.0, 1.0}};
         builder = std::make_unique<tools::test_server::SensorMessageBuilder>(world);
@@ -77,14 +81,14 @@ public:
     void perceive() { perception.perceive(feed.deliver(builder->nextMessage())); }
     void modelDecideControlAct() {
         modeling.model(perception, control);
-        decision.decide(modeling);
-        control.control(perception, modeling, decision);
-        action.act(decision, control);
+        decision->decide(modeling);
+        control.control(perception, modeling, *decision);
+        action.act(*decision, control);
     }
-    void controlOnly() { control.control(perception, modeling, decision); }
+    void controlOnly() { control.control(perception, modeling, *decision); }
     void modelAndDecide() {
         modeling.model(perception, control);
-        decision.decide(modeling);
+        decision->decide(modeling);
     }
     /// The joints move by the commands, as on the server.
     void moveJoints() {
@@ -95,19 +99,27 @@ public:
     const std::string& commandMessage() const { return action.getServerMessage(); }
 
 private:
+    representations::RobotType::ROBOT_TYPE robotType;
     perception::testing::MessageFeed feed;
     perception::Perception perception{TEAM};
-    modeling::Modeling modeling{AGENT, TEAM, ROBOT_TYPE};
-    Decision decision;
-    control::ControlImpl control{ROBOT_TYPE};
+    modeling::Modeling modeling;
+    std::unique_ptr<decision_making::DecisionMaking> decision;
+    control::ControlImpl control;
     action::ActionImpl action;
     std::unique_ptr<tools::test_server::SensorMessageBuilder> builder;
     std::array<double, 22> speeds{};
 };
 
-std::unique_ptr<Agent> makeAgent(benchmark::State& state) {
+/// The agent, past its first cycles (the role is built in the first).
+template <typename Make> std::unique_ptr<Agent> makeAgent(benchmark::State& state, Make make) {
     try {
-        return std::make_unique<Agent>(static_cast<Movement>(state.range(0)));
+        auto agent = make();
+        for (int cycle = 0; cycle < 10; ++cycle) {
+            agent->perceive();
+            agent->modelDecideControlAct();
+            agent->moveJoints();
+        }
+        return agent;
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
         return nullptr;
@@ -122,7 +134,10 @@ void reportAllocations(benchmark::State& state, long allocations) {
 }
 
 void agentCycle(benchmark::State& state) {
-    const auto agent = makeAgent(state);
+    const int number = static_cast<int>(state.range(0));
+    const auto agent = makeAgent(state, [number] {
+        return std::make_unique<Agent>(number, std::make_unique<decision_making::DecisionMakingImpl>());
+    });
     if (!agent) {
         return;
     }
@@ -139,10 +154,12 @@ void agentCycle(benchmark::State& state) {
     }
     reportAllocations(state, allocations);
 }
-BENCHMARK(agentCycle)->Arg(WALK)->Arg(KEYFRAME)->ArgName("movement")->Unit(benchmark::kMicrosecond);
+BENCHMARK(agentCycle)->Arg(4)->Arg(1)->ArgName("number")->Unit(benchmark::kMicrosecond);
 
 void controlStage(benchmark::State& state) {
-    const auto agent = makeAgent(state);
+    const auto movement = static_cast<Movement>(state.range(0));
+    const auto agent = makeAgent(
+        state, [movement] { return std::make_unique<Agent>(AGENT, std::make_unique<FixedDecision>(movement)); });
     if (!agent) {
         return;
     }

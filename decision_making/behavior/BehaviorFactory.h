@@ -2,10 +2,13 @@
 #define DECISION_MAKING_BEHAVIOR_BEHAVIORFACTORY_H
 
 #include "decision_making/behavior/AttackBehavior.h"
+#include "decision_making/behavior/BasicBehavior.h"
 #include "decision_making/behavior/BeamBehavior.h"
 #include "decision_making/behavior/BeforeKickOffSetPlay.h"
 #include "decision_making/behavior/CircleBall.h"
 #include "decision_making/behavior/ConductBall.h"
+#include "decision_making/behavior/DataExtractionBehavior.h"
+#include "decision_making/behavior/DeadBallBehavior.h"
 #include "decision_making/behavior/DribbleBall.h"
 #include "decision_making/behavior/FocusBall.h"
 #include "decision_making/behavior/FollowLine.h"
@@ -43,6 +46,8 @@ namespace behavior {
 /// through it, so every user of a kind shares one instance and its state.
 ///
 /// Building one reads the formation files, by the agent's relative path.
+/// BasicBehavior, DeadBallBehavior and DataExtractionBehavior are built like
+/// the others, though no role runs them.
 ///
 /// Neither copyable nor movable: the behaviours keep the address of the
 /// factory that built them, which a copy would leave pointing at the original.
@@ -53,8 +58,10 @@ public:
     BehaviorFactory& operator=(const BehaviorFactory&) = delete;
     virtual ~BehaviorFactory() = default;
 
+    BasicBehavior* getBasicBehavior() { return &basicBehavior; }
     GoalieBehavior* getGoalieBehavior() { return &goalieBehavior; }
     AttackBehavior* getAttackBehavior() { return &attackBehavior; }
+    DeadBallBehavior* getDeadBallBehavior() { return &deadBallBehavior; }
     NavigateToPosition* getNavigatePosition() { return &navigateToPosition; }
     NavigateToStaticPosition* getNavigateToStaticPosition() { return &navigateToStaticPosition; }
     PotentialFieldNavigation* getPotentialFieldNavigationBehavior() { return &potentialFieldNavigation; }
@@ -65,6 +72,7 @@ public:
     DribbleBall* getDribbleBall() { return &dribbleBall; }
     FocusBall* getFocusBall() { return &focusBall; }
     KickBehavior* getKickBehavior() { return &kickBehavior; }
+    DataExtractionBehavior* getDataExtractionBehavior() { return &dataExtractionBehavior; }
     Keep* getKeep() { return &keep; }
     HockeyBehavior* getHockeyBehavior() { return &hockeyBehavior; }
     Say* getSay() { return &say; }
@@ -89,19 +97,22 @@ public:
 
 private:
     // Built in this order, destroyed in reverse.
+    BasicBehavior basicBehavior{this};
     GoalieBehavior goalieBehavior{this};
     AttackBehavior attackBehavior{this};
+    DeadBallBehavior deadBallBehavior{this};
     NavigateToPosition navigateToPosition{this};
     NavigateToStaticPosition navigateToStaticPosition{this};
     PotentialFieldNavigation potentialFieldNavigation{this};
     ConductBall conductBall{this};
     FollowLine followLine{this};
-    /// Radius (m), angle threshold (degrees) and radial tolerance (m) until a kick approach rebuilds it.
-    CircleBall circleBall{this, 0.2, 30.0, 0.4};
+    /// A radius of 0.2 m until a kick approach rebuilds it.
+    CircleBall circleBall{this, 0.2, CircleBall::ANGLE_THRESHOLD, CircleBall::RADIAL_TOLERANCE};
     NavigateToBall navigateToBall{this};
     DribbleBall dribbleBall{this};
     FocusBall focusBall{this};
     KickBehavior kickBehavior{this};
+    DataExtractionBehavior dataExtractionBehavior{this};
     Keep keep{this};
     HockeyBehavior hockeyBehavior{this};
     Say say{this};

@@ -13,6 +13,10 @@ namespace behavior {
 /// up for a kick or a dribble.
 class CircleBall : public Behavior {
 public:
+    // What every circle of the team turns and walks by.
+    static constexpr double ANGLE_THRESHOLD = 30.0; // degrees
+    static constexpr double RADIAL_TOLERANCE = 0.4; // metres
+
     /// radius (m) of the circle; angleThreshold (degrees): the ball bearing to
     /// the left beyond which the agent only turns; radialTolerance (m): the
     /// distance from the circle within which it also walks round.

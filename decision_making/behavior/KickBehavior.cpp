@@ -20,9 +20,6 @@ using marlowinds_lib::math::MathUtils;
 using marlowinds_lib::math::Pose2D;
 using marlowinds_lib::math::Vector2;
 
-// The circle the agent walks round the ball on.
-constexpr double CIRCLE_ANGLE_THRESHOLD = 30.0; // degrees
-constexpr double CIRCLE_RADIAL_TOLERANCE = 0.4;
 /// Correcting that stays farther than this (m) from the pose for RETURN_TIME (s) gives up.
 constexpr double RETURN_DISTANCE = 0.07;
 constexpr double RETURN_TIME = 0.5;
@@ -79,7 +76,7 @@ void KickBehavior::chooseKick(modeling::Modeling& modeling) {
     kickParameters = currentKick->getKickParameters();
     // Nothing of the circling survives from one cycle to the next.
     *factory->getCircleBall() = CircleBall(factory, CIRCLE_BALL_RATIO * kickParameters.getRelativeSelfPosition().norm(),
-                                           CIRCLE_ANGLE_THRESHOLD, CIRCLE_RADIAL_TOLERANCE);
+                                           CircleBall::ANGLE_THRESHOLD, CircleBall::RADIAL_TOLERANCE);
 }
 
 void KickBehavior::chooseState(modeling::Modeling& modeling) {

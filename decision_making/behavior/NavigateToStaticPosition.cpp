@@ -8,6 +8,7 @@
 #include "utils/roboviz/Roboviz.h"
 
 #include <cmath>
+#include <string>
 
 namespace decision_making {
 namespace behavior {
@@ -19,8 +20,10 @@ using positioning::role_assignment::MarkingSystem;
 using positioning::role_assignment::RoleId;
 using utils::roboviz::Roboviz;
 
-const char* const ROLE_BUFFER = "decision_making/behavior/roleAssignment";
-const char* const ON_BALL_BUFFER = "decision_making/behavior/OnBallAgent";
+// Strings made once: the drawing facade takes names as strings, even when it draws nothing.
+const std::string ROLE_BUFFER = "decision_making/behavior/roleAssignment";
+const std::string ON_BALL_BUFFER = "decision_making/behavior/OnBallAgent";
+const std::string ON_BALL_LABEL = "OnBall";
 constexpr float PLACE_CIRCLE_RADIUS = 0.3f;
 constexpr float ON_BALL_LABEL_HEIGHT = 1.2f;
 
@@ -74,7 +77,7 @@ int NavigateToStaticPosition::roleOf(int uniformNumber, const std::vector<int>& 
 
 NavigateToStaticPosition::Position NavigateToStaticPosition::formationPlace(modeling::Modeling& modeling, int role,
                                                                             const Position& self) {
-    const std::vector<Position> team = formation.getTeamPosition(modeling);
+    const auto team = formation.getTeamPosition(modeling);
     const int player = RoleId::formationPlayer(role);
     if (player < 1 || player > static_cast<int>(team.size())) {
         return self;
@@ -83,7 +86,7 @@ NavigateToStaticPosition::Position NavigateToStaticPosition::formationPlace(mode
     drawWayTo(self, place, Roboviz::THIN, Roboviz::ORANGE);
     if (role == ON_BALL_ROLE) {
         place.x -= ON_BALL_SETBACK;
-        Roboviz::getInstance()->drawAnnotation(ON_BALL_BUFFER, "OnBall", self.x, self.y, ON_BALL_LABEL_HEIGHT);
+        Roboviz::getInstance()->drawAnnotation(ON_BALL_BUFFER, ON_BALL_LABEL, self.x, self.y, ON_BALL_LABEL_HEIGHT);
         Roboviz::getInstance()->swapBuffers(ON_BALL_BUFFER);
     }
     return place;

@@ -16,17 +16,6 @@ using marlowinds_lib::math::Vector2;
 using marlowinds_lib::math::Vector3;
 using modeling::PlayMode;
 
-/// The pose the distance away from the ball on the line to the goal's centre,
-/// facing the ball. A ball on the centre gives no line: its own pose then.
-Pose2D poseFromBallTowards(modeling::WorldModel& world, const Vector3<double>& goal, double distance) {
-    const Pose2D& ball = world.getBall().getPosition();
-    const Vector2<double> towardsGoal = (Vector2<double>(goal.x, goal.y) - ball.translation).normalize();
-    if (towardsGoal == Vector2<double>()) {
-        return ball;
-    }
-    return Pose2D((-towardsGoal).angle(), ball.translation + towardsGoal * distance);
-}
-
 } // namespace
 
 void SetPlay::behave(modeling::Modeling& modeling) {
@@ -111,6 +100,16 @@ Pose2D SetPlay::calculateBarrierPositioning(modeling::Modeling& modeling) {
 Pose2D SetPlay::calculateReceiverPositioning(modeling::Modeling& modeling) {
     modeling::WorldModel& world = modeling.getWorldModel();
     return poseFromBallTowards(world, world.getTheirGoalPosition(), RECEIVER_DISTANCE);
+}
+
+Pose2D SetPlay::poseFromBallTowards(modeling::WorldModel& world, const Vector3<double>& goal, double distance) {
+    const Pose2D& ball = world.getBall().getPosition();
+    const Vector2<double> towardsGoal = (Vector2<double>(goal.x, goal.y) - ball.translation).normalize();
+    // A ball on the centre gives no line.
+    if (towardsGoal == Vector2<double>()) {
+        return ball;
+    }
+    return Pose2D((-towardsGoal).angle(), ball.translation + towardsGoal * distance);
 }
 
 Vector2<double> SetPlay::theirGoalCentre(modeling::Modeling& modeling) {

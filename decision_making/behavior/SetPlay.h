@@ -4,8 +4,13 @@
 #include "decision_making/behavior/Behavior.h"
 #include "marlowinds_lib/math/Pose2D.h"
 #include "marlowinds_lib/math/Vector2.h"
+#include "marlowinds_lib/math/Vector3.h"
 
 #include <memory>
+
+namespace modeling {
+class WorldModel;
+}
 
 namespace decision_making {
 namespace behavior {
@@ -44,6 +49,11 @@ public:
     /// RECEIVER_DISTANCE from the ball towards their goal's centre, facing the
     /// ball; the ball's pose when it lies on that centre.
     marlowinds_lib::math::Pose2D calculateReceiverPositioning(modeling::Modeling& modeling);
+    /// The pose the distance (m) from the ball towards the goal's centre,
+    /// facing the ball; the ball's pose when it lies on that centre.
+    static marlowinds_lib::math::Pose2D poseFromBallTowards(modeling::WorldModel& world,
+                                                            const marlowinds_lib::math::Vector3<double>& goal,
+                                                            double distance);
 
 protected:
     static marlowinds_lib::math::Vector2<double> theirGoalCentre(modeling::Modeling& modeling);

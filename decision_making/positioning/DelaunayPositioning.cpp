@@ -38,7 +38,8 @@ DelaunayFormationFactory::Formation formationOf(int playMode) {
 
 DelaunayPositioning::DelaunayPositioning(const std::string& folder) : factory(folder) {}
 
-std::vector<marlowinds_lib::math::Vector2<double>> DelaunayPositioning::getTeamPosition(modeling::Modeling& modeling) {
+delaunay_triangulation::DelaunayInterpolator::TeamPositions
+DelaunayPositioning::getTeamPosition(modeling::Modeling& modeling) {
     modeling::WorldModel& world = modeling.getWorldModel();
     return factory.getTriangulations()[formationOf(world.getPlayMode())]->interpolate(
         world.getBall().getPosition().translation);

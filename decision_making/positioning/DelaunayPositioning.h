@@ -22,7 +22,7 @@ public:
     /// Facing the opponents' goal at the own formation position.
     marlowinds_lib::math::Pose2D getAgentPosition(modeling::Modeling& modeling) override;
     /// Eleven positions, index uniform number - 1.
-    virtual std::vector<marlowinds_lib::math::Vector2<double>> getTeamPosition(modeling::Modeling& modeling);
+    virtual delaunay_triangulation::DelaunayInterpolator::TeamPositions getTeamPosition(modeling::Modeling& modeling);
 
 private:
     delaunay_triangulation::DelaunayFormationFactory factory;

@@ -1,4 +1,6 @@
 // The agent program against the simulation-server stand-in over loopback TCP.
+#include "representations/HearData.h"
+#include "representations/RawPlayMode.h"
 #include "tests/agent/AgentProcess.h"
 #include "tests/support/TeamRadioRecord.h"
 #include "tests/support/TemporaryFolder.h"
@@ -10,6 +12,8 @@
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <csignal>
 #include <memory>
@@ -65,19 +69,23 @@ protected:
         builder.world().uniformNumber = registration.uniformNumber;
     }
 
-    /// One lock-step cycle: a sensor message, one well-formed reply.
-    void playCycle() {
+    /// One lock-step cycle: a sensor message, one well-formed reply, which is
+    /// handed out when asked for.
+    void playCycle(CommandMessage* command = nullptr) {
         ASSERT_TRUE(server.channel().send(builder.nextMessage()));
-        expectOneReply();
+        expectOneReply(command);
     }
 
-    void expectOneReply() {
+    void expectOneReply(CommandMessage* command = nullptr) {
         const auto reply = server.channel().receive(REPLY);
         ASSERT_TRUE(reply.has_value()) << "cycle " << builder.getCycle() << "\n" << agent->describe();
-        CommandMessage command;
+        CommandMessage read;
         std::string error;
-        ASSERT_TRUE(CommandChecker::check(*reply, command, error)) << error << ": " << *reply;
-        builder.applyJointSpeeds(command.jointSpeeds);
+        ASSERT_TRUE(CommandChecker::check(*reply, read, error)) << error << ": " << *reply;
+        builder.applyJointSpeeds(read.jointSpeeds);
+        if (command != nullptr) {
+            *command = read;
+        }
     }
 
     /// A game the whole model has to follow: the robot and the ball move, seven
@@ -173,7 +181,7 @@ TEST_F(AgentEndToEndTest, StartsUpAndPlaysTwoHundredCycles) {
     EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << "the agent left while the server was still there";
 }
 
-TEST_F(AgentEndToEndTest, WithNothingDecidedTheAgentStraightensEveryJointFromWhereTheServerStartedIt) {
+TEST_F(AgentEndToEndTest, BeforeKickOffAFieldPlayerOnlyBeamsAndStraightensEveryJointButTheNeck) {
     // Effector order; each joint bent well inside its range, the neck included.
     builder.setJointAngles({0.5, -0.3, -1.0, 0.5, 0.8,  -0.6, 1.0,  -0.5, -0.8, 0.6, -0.3,
                             0.2, 0.8,  -1.2, 0.4, -0.2, -0.3, -0.2, 0.8,  -1.2, 0.4, 0.2});
@@ -181,7 +189,8 @@ TEST_F(AgentEndToEndTest, WithNothingDecidedTheAgentStraightensEveryJointFromWhe
     for (int cycle = 0; cycle < 60; ++cycle) {
         ASSERT_NO_FATAL_FAILURE(playCycle());
     }
-    for (std::size_t joint = 0; joint < builder.getJointAngles().size(); ++joint) {
+    // The head follows the head control.
+    for (std::size_t joint = 2; joint < builder.getJointAngles().size(); ++joint) {
         EXPECT_NEAR(builder.getJointAngles()[joint], 0.0, 0.01) << CommandChecker::JOINT_EFFECTORS[joint];
     }
 }
@@ -276,6 +285,14 @@ TEST_F(AgentEndToEndTest, AMissingConfigurationFileIsNamedBeforeAnyConnection) {
     EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
 }
 
+TEST_F(AgentEndToEndTest, AMissingDefaultFormationIsNamedBeforeAnyConnection) {
+    boost::filesystem::remove(folder / "configuration/core/formation/default-formation.conf");
+    start({"--agent-port", std::to_string(server.getPort()), "--agent-number", "5"});
+    EXPECT_NE(exitStatus(), 0);
+    EXPECT_NE(agent->standardError().find("formation/default-formation.conf"), std::string::npos) << agent->describe();
+    EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected";
+}
+
 TEST_F(AgentEndToEndTest, AKeyframePageThatWouldNeverEndIsNamedBeforeAnyConnection) {
     TemporaryFolder::write(folder / "configuration/core/control/keyframe/getReady.json",
                            R"({"name": "getReady", "speedRate": 0, "steps": [{"delta": 1}, {"delta": 1}]})");
@@ -310,6 +327,139 @@ TEST_F(AgentEndToEndTest, RejectedStartUpSettingsFailBeforeAnyConnection) {
         EXPECT_NE(agent->standardError().find(testCase.reported), std::string::npos) << agent->describe();
         EXPECT_FALSE(server.acceptAgent(SILENCE)) << "the agent connected with " << testCase.reported;
     }
+}
+
+TEST_F(AgentEndToEndTest, BeforeKickOffNumberTwoBeamsWhereItsNumberPlacesIt) {
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(2));
+    std::string beams;
+    for (int cycle = 0; cycle < 30; ++cycle) {
+        CommandMessage command;
+        ASSERT_NO_FATAL_FAILURE(playCycle(&command));
+        // The play mode is known from the second message on; from then on every reply beams.
+        if (cycle < 2) {
+            continue;
+        }
+        ASSERT_TRUE(command.beam.has_value()) << "cycle " << cycle;
+        EXPECT_EQ(*command.beam, (std::array<double, 3>{-9.0, 0.0, 0.0})) << "cycle " << cycle;
+    }
+}
+
+TEST_F(AgentEndToEndTest, EachPlayerSpeaksOnlyInItsRadioSlotWhatItsTeammatesRead) {
+    for (const int number : {1, 6}) {
+        SCOPED_TRACE("number " + std::to_string(number));
+        builder = SensorMessageBuilder(SimulatedWorld{});
+        builder.world().playMode = "PlayOn";
+        ASSERT_NO_FATAL_FAILURE(startAndConnect(number));
+        const int slot = number == 1 ? 0 : 2 * number - 2;
+        int spoken = 0;
+        for (int cycle = 0; cycle < 3 * 22; ++cycle) {
+            CommandMessage command;
+            ASSERT_NO_FATAL_FAILURE(playCycle(&command));
+            // The message just answered carried the time 0.02 s times the builder's cycle.
+            const bool inSlot = builder.getCycle() % 22 == slot;
+            ASSERT_EQ(command.say.has_value(), inSlot) << "cycle " << builder.getCycle();
+            if (!inSlot) {
+                continue;
+            }
+            ++spoken;
+            EXPECT_EQ(command.say->size(), number == 1 ? 20u : 16u) << *command.say;
+            representations::HearData heard("Testers", 0.0, false, 0.0, *command.say);
+            heard.decode("Testers");
+            EXPECT_EQ(heard.getUniformNumber(), number) << *command.say;
+            EXPECT_FALSE(heard.isFallen()) << *command.say;
+        }
+        EXPECT_EQ(spoken, 3);
+        server.closeAgent();
+        EXPECT_EQ(exitStatus(), 0) << agent->describe();
+    }
+}
+
+TEST_F(AgentEndToEndTest, TheGoalkeeperAndTheKickOffTakerPlayThroughEveryPlayMode) {
+    for (const int number : {1, 10}) {
+        SCOPED_TRACE("number " + std::to_string(number));
+        builder = SensorMessageBuilder(SimulatedWorld{});
+        SimulatedWorld& world = builder.world();
+        world.ballX = world.robotX + 0.4; // within reach: the closest player kicks
+        world.ballY = 0.1;
+        world.players = {{"Testers", 2, -8.0, 3.0}, {"Opponents", 9, -3.0, -1.0}};
+        ASSERT_NO_FATAL_FAILURE(startAndConnect(number));
+        std::vector<std::string> modes{"SomethingNew"};
+        for (const auto& mode : representations::RawPlayMode::fromStringToRawPlayMode) {
+            modes.push_back(mode.first);
+        }
+        for (const std::string& mode : modes) {
+            world.playMode = mode;
+            for (int cycle = 0; cycle < 15; ++cycle) {
+                ASSERT_NO_FATAL_FAILURE(playCycle()) << mode;
+            }
+        }
+        EXPECT_FALSE(agent->waitForExit(0ms).has_value()) << agent->describe();
+        server.closeAgent();
+        EXPECT_EQ(exitStatus(), 0) << agent->describe();
+    }
+}
+
+TEST_F(AgentEndToEndTest, AFallenPlayerPlaysTheStandUpPageOfTheWayItLiesAndNeitherSpeaksNorBeams) {
+    // Extremes the left shoulder's pitch and knee reach from the straight posture
+    // the server starts the joints in, on each page (the pages' own signs).
+    const struct {
+        std::array<double, 3> acceleration;
+        const char* page;
+        double lowestShoulder, highestKnee;
+    } cases[] = {
+        {{0.0, -9.81, 0.0}, "standUpFromFront", -0.5, 2.2},
+        {{0.0, 9.81, 0.0}, "standUpFromBackOptimization", 0.0, 2.2},
+        {{9.81, 0.0, 0.0}, "moveArmToFallBack", -1.5, 0.0},
+    };
+    // The server's joint angles of the shoulder's pitch and the knee have the pages' opposite sign.
+    constexpr std::size_t LEFT_SHOULDER_PITCH = 2;
+    constexpr std::size_t LEFT_KNEE = 13;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page);
+        builder = SensorMessageBuilder(SimulatedWorld{});
+        builder.world().acceleration = c.acceleration;
+        ASSERT_NO_FATAL_FAILURE(startAndConnect(5)); // before kick-off: a standing player only beams
+        double lowestShoulder = 0.0;
+        double highestKnee = 0.0;
+        for (int cycle = 0; cycle < 150; ++cycle) {
+            CommandMessage command;
+            ASSERT_NO_FATAL_FAILURE(playCycle(&command));
+            lowestShoulder = std::min(lowestShoulder, -builder.getJointAngles()[LEFT_SHOULDER_PITCH]);
+            highestKnee = std::max(highestKnee, -builder.getJointAngles()[LEFT_KNEE]);
+            if (cycle >= 20) { // the fall is seen by then
+                EXPECT_FALSE(command.beam.has_value()) << "cycle " << cycle;
+                EXPECT_FALSE(command.say.has_value()) << "cycle " << cycle;
+            }
+        }
+        EXPECT_NEAR(lowestShoulder, c.lowestShoulder, 0.15);
+        EXPECT_NEAR(highestKnee, c.highestKnee, 0.15);
+        // The head straight ahead.
+        EXPECT_NEAR(builder.getJointAngles()[0], 0.0, 0.02);
+        EXPECT_NEAR(builder.getJointAngles()[1], 0.0, 0.02);
+        server.closeAgent();
+        EXPECT_EQ(exitStatus(), 0) << agent->describe();
+    }
+}
+
+TEST_F(AgentEndToEndTest, WithTheBallOutOfViewTheHeadScansFromSideToSide) {
+    SimulatedWorld& world = builder.world();
+    world.playMode = "PlayOn";
+    world.ballX = world.robotX - 3.0; // behind the robot
+    ASSERT_NO_FATAL_FAILURE(startAndConnect(7));
+    double leftmost = 0.0;
+    double rightmost = 0.0;
+    double lowest = 0.0;
+    // A sweep takes 4 s; the next one looks less far down.
+    for (int cycle = 0; cycle < 260; ++cycle) {
+        ASSERT_NO_FATAL_FAILURE(playCycle());
+        leftmost = std::max(leftmost, builder.getJointAngles()[0]);
+        rightmost = std::min(rightmost, builder.getJointAngles()[0]);
+        lowest = std::max(lowest, std::fabs(builder.getJointAngles()[1]));
+    }
+    EXPECT_NEAR(leftmost, 1.047, 0.1);
+    EXPECT_NEAR(rightmost, -1.047, 0.1);
+    EXPECT_NEAR(lowest, 0.698, 0.05);
+    EXPECT_NEAR(std::fabs(builder.getJointAngles()[1]), 0.349, 0.05);
 }
 
 } // namespace

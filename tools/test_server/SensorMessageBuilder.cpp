@@ -118,7 +118,12 @@ std::string SensorMessageBuilder::nextMessage() {
     out += "(sl " + std::to_string(state.scoreLeft) + ") (sr " + std::to_string(state.scoreRight) + ") (t ";
     appendNumber(out, cycle * 0.02);
     out += ") (pm " + state.playMode + "))";
-    out += "(GYR (n torso) (rt 0.00 -0.00 0.00))(ACC (n torso) (a 0.00 0.00 9.81))";
+    out += "(GYR (n torso) (rt 0.00 -0.00 0.00))(ACC (n torso) (a";
+    for (const double component : state.acceleration) {
+        out += ' ';
+        appendNumber(out, component);
+    }
+    out += "))";
     for (int i = 0; i < 22; ++i) {
         const int joint = SENSOR_ORDER[static_cast<std::size_t>(i)];
         out += "(HJ (n ";

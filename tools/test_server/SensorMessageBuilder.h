@@ -43,6 +43,9 @@ struct SimulatedWorld {
     /// Also the groups of the sensors that other robot models carry: agent
     /// state, touch and a universal joint.
     bool otherSensors = false;
+    /// The torso's accelerometer (m/s^2, torso frame): gravity along z while
+    /// upright, along -y lying on the front, +y on the back, x on a side.
+    std::array<double, 3> acceleration{0.0, 0.0, 9.81};
 };
 
 /// Builds the sensor messages of a server cycle by cycle: clock, game state,

@@ -39,8 +39,8 @@ bool DelaunayInterpolator::coversField() const {
     return true;
 }
 
-std::vector<Vector2> DelaunayInterpolator::interpolate(Vector2 ball) const {
-    std::vector<Vector2> team(DelaunayFileParser::NUMBER_OF_PLAYERS);
+DelaunayInterpolator::TeamPositions DelaunayInterpolator::interpolate(Vector2 ball) const {
+    TeamPositions team{};
     const Vector2D b = clampedToField(ball.x, ball.y);
     const marlowinds_lib::geometry::Triangle* const triangle = triangulation->findTriangleContains(b);
     if (triangle == nullptr) {

@@ -82,7 +82,7 @@ void MarkingSystem::gatherAgents(modeling::Modeling& modeling) {
 }
 
 bool MarkingSystem::gatherTargets(modeling::Modeling& modeling) {
-    const std::vector<Position> team = formation.getTeamPosition(modeling);
+    const auto team = formation.getTeamPosition(modeling);
     if (team.size() < NUMBER_OF_PLAYERS) {
         return false;
     }

@@ -88,7 +88,7 @@ TEST(MarkingSystemTest, EachCycleEveryPlayerIsGivenThePlaceItStandsOn) {
         const Position nearBall = marked ? ball + Position(0.2, 0.2) : Position(ball.x, 10.1 * side);
         Access::setBall(models.world(), Pose2D(0.0, ball));
         Access::setPlayMode(models.world(), modes[cycle % 4]);
-        const std::vector<Position> team = formation.getTeamPosition(models.modeling);
+        const auto team = formation.getTeamPosition(models.modeling);
         std::vector<Position> targets(team.begin() + 1, team.end());
         std::vector<int> roles(10);
         std::iota(roles.begin(), roles.end(), 1);
