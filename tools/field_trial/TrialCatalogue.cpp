@@ -130,8 +130,8 @@ const std::vector<std::pair<std::string, int>>& TrialCatalogue::getCiSubset() {
         {"stand", 4},
         {"walk-forward-precise", 0},
         {"walk-forward-precise", 4},
-        {"walk-forward-conduct", 0},
-        {"walk-forward-conduct", 4},
+        {"walk-circle", 0},
+        {"walk-circle", 4},
         {"get-up-fallBack", 0},
         {"kick-superKickLeft", 4},
     };

@@ -3,7 +3,6 @@
 #include "control/ControlImpl.h"
 #include "control/IdleState.h"
 #include "perception/AgentPerception.h"
-#include "representations/MarlowindsConstants.h"
 #include "representations/NaoJoints.h"
 
 #include <time.h>
@@ -40,20 +39,8 @@ void TrialPlayer::cycle() {
     counted.maximumCpuSeconds = std::max(counted.maximumCpuSeconds, used);
     ++counted.cycles;
 
-    // The server's clock runs whatever the game clock does; in sync mode it
-    // steps one cycle per message, so a longer step is a message the player
-    // missed. A damaged message may carry no time, or none that reads.
-    ++cyclesSinceServerTime;
-    const double serverTime = player.getModeling().getAgentModel().getAgentPerception()->getGlobalTime();
-    if (serverTime > lastServerTime) {
-        if (lastServerTime >= 0.0) {
-            const long steps =
-                std::lround((serverTime - lastServerTime) / representations::MarlowindsConstants::SAMPLE_TIME);
-            counted.missedCycles += static_cast<int>(std::max(0L, steps - cyclesSinceServerTime));
-        }
-        lastServerTime = serverTime;
-        cyclesSinceServerTime = 0;
-    }
+    missedCycles.observe(player.getModeling().getAgentModel().getAgentPerception()->getGlobalTime());
+    counted.missedCycles = missedCycles.getMissed();
     if (!allFinite()) {
         ++counted.notFiniteCycles;
     }

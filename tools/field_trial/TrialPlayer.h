@@ -5,6 +5,7 @@
 #include "agent/SoccerPlayer.h"
 #include "communication/ServerSocket.h"
 #include "control/ControlStateMachine.h"
+#include "tools/field_trial/MissedCycleCounter.h"
 #include "tools/field_trial/ScriptedDecision.h"
 
 #include <memory>
@@ -56,8 +57,7 @@ private:
     ScriptedDecision* decision; // owned by the player
     agent::SoccerPlayer player;
     CycleCount counted;
-    double lastServerTime = -1.0;
-    long cyclesSinceServerTime = 0;
+    MissedCycleCounter missedCycles;
 };
 
 } // namespace field_trial
