@@ -4,8 +4,8 @@
 #include "agent/StopSignal.h"
 #include "communication/ServerSocketImpl.h"
 #include "control/ControlImpl.h"
-#include "decision_making/DecisionMakingImpl.h"
 #include "core/utils/parameter_store/ParameterStore.h"
+#include "decision_making/DecisionMakingImpl.h"
 #include "representations/MarlowindsConstants.h"
 #include "utils/loggers/LocalizationErrorLoggerImplementation.h"
 

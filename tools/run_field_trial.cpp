@@ -10,6 +10,7 @@
 
 #include <boost/program_options.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -77,13 +78,18 @@ std::vector<TrialRun> chosenRuns(const TrialCatalogue& catalogue, const options:
             trials.push_back(trial.get());
         }
     }
-    for (const std::string& name : given.count("trial") ? given["trial"].as<std::vector<std::string>>()
-                                                        : std::vector<std::string>()) {
+    for (const std::string& name :
+         given.count("trial") ? given["trial"].as<std::vector<std::string>>() : std::vector<std::string>()) {
         const std::vector<const Trial*> selected = catalogue.select(name);
         if (selected.empty()) {
             throw options::error("no trial is named " + name + " (--list names them)");
         }
-        trials.insert(trials.end(), selected.begin(), selected.end());
+        for (const Trial* trial : selected) {
+            // A trial named twice, by itself and by its family, runs once.
+            if (std::find(trials.begin(), trials.end(), trial) == trials.end()) {
+                trials.push_back(trial);
+            }
+        }
     }
     std::vector<int> bodies = {0, 1, 2, 3, 4};
     if (given.count("body")) {
@@ -189,9 +195,8 @@ int main(int argc, char** argv) {
         return UNUSABLE;
     }
     try {
-        const TrialScheduler scheduler(configuration,
-                                       Damage{given["damage"].as<double>(), given["seed"].as<unsigned>()},
-                                       given["jobs"].as<int>());
+        const TrialScheduler scheduler(
+            configuration, Damage{given["damage"].as<double>(), given["seed"].as<unsigned>()}, given["jobs"].as<int>());
         const std::vector<TrialFigures> figures = scheduler.run(runs, std::cerr);
         FiguresTable::print(figures, std::cout);
         writeFigures(figures, given["output"].as<std::string>());

@@ -24,9 +24,9 @@ namespace {
 
 using namespace std::chrono_literals;
 using marlowinds_lib::math::Vector3;
-using tools::field_trial::RealServer;
 using representations::PlaySide;
 using representations::RawPlayMode;
+using tools::field_trial::RealServer;
 
 constexpr auto START_UP = 30s;
 constexpr auto CYCLE = 10s;

@@ -1,6 +1,7 @@
 #include "tools/field_trial/LocalisationMeter.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
+#include "modeling/FieldFrame.h"
 #include "tools/localization_harness/ErrorStatistics.h"
 
 #include <cmath>
@@ -21,11 +22,6 @@ constexpr double SAME_TIME = 1e-6;
 Pose2D relative(const Pose2D& frame, const Pose2D& pose) {
     return Pose2D(MathUtils::normalizeAngle(pose.rotation - frame.rotation),
                   (pose.translation - frame.translation).rotate(-frame.rotation));
-}
-
-Pose2D compose(const Pose2D& frame, const Pose2D& local) {
-    return Pose2D(MathUtils::normalizeAngle(frame.rotation + local.rotation),
-                  frame.translation + local.translation.rotate(frame.rotation));
 }
 
 /// The truth in the field frame of the player's side: the right side's is
@@ -50,7 +46,7 @@ void LocalisationMeter::observe(const BelievedPose& believed, const TrueBody& tr
     recent[next] = {believed.time, believed.estimate, travelled, believed.side};
     next = (next + 1) % recent.size();
     // The cycle's odometry is the displacement it expects by the next cycle.
-    travelled = compose(travelled, believed.odometry);
+    travelled = modeling::FieldFrame::toFieldPosition(travelled, believed.odometry);
     stepPending = stepPending || believed.stepBegan;
 
     if (truth.known && truth.time > lastTruthTime) {

@@ -27,9 +27,7 @@ void PostureWatch::observe(const TrueBody& body) {
 
 void PostureWatch::reset() { *this = PostureWatch(); }
 
-double PostureWatch::getUprightShare() const {
-    return observedSeconds > 0.0 ? uprightSeconds / observedSeconds : 0.0;
-}
+double PostureWatch::getUprightShare() const { return observedSeconds > 0.0 ? uprightSeconds / observedSeconds : 0.0; }
 
 } // namespace field_trial
 } // namespace tools

@@ -39,8 +39,9 @@ void addWalks(std::vector<std::unique_ptr<Trial>>& trials) {
         {"circle", WalkMode::CIRCLE},
     };
     for (const auto& travel : travelModes) {
-        trials.push_back(std::make_unique<WalkTrial>(std::string("walk-forward-") + travel.name, Pose2D(0.0, -5.0, 0.0),
-                                                     std::vector<WalkLeg>{{{0.0, FULL, 0.0}, travel.mode, Goal::DISTANCE, 10.0}}));
+        trials.push_back(
+            std::make_unique<WalkTrial>(std::string("walk-forward-") + travel.name, Pose2D(0.0, -5.0, 0.0),
+                                        std::vector<WalkLeg>{{{0.0, FULL, 0.0}, travel.mode, Goal::DISTANCE, 10.0}}));
     }
     // Navigation walks every other way in the sprint mode.
     const WalkMode navigation = WalkMode::SPRINT;
@@ -64,8 +65,9 @@ void addWalks(std::vector<std::unique_ptr<Trial>>& trials) {
     }
     trials.push_back(std::make_unique<WalkTrial>("stop-and-go", Pose2D(0.0, -5.0, 0.0), stopAndGo));
     // Round and round a circle of 4 m radius about the centre spot.
-    trials.push_back(std::make_unique<WalkTrial>(
-        "walk-circle", Pose2D(0.0, 0.0, -4.0), std::vector<WalkLeg>{{{0.1, 0.4, 0.0}, navigation, Goal::DURATION, 120.0}}));
+    trials.push_back(
+        std::make_unique<WalkTrial>("walk-circle", Pose2D(0.0, 0.0, -4.0),
+                                    std::vector<WalkLeg>{{{0.1, 0.4, 0.0}, navigation, Goal::DURATION, 120.0}}));
     // A 4 m square, turning left on the spot at each corner.
     std::vector<WalkLeg> square;
     for (int side = 0; side < 4; ++side) {
@@ -79,7 +81,8 @@ void addKicks(std::vector<std::unique_ptr<Trial>>& trials) {
     using control::keyframe::KeyframeType;
     using control::neural_network::NeuralMotionType;
     const std::string prefix = "kick-";
-    trials.push_back(std::make_unique<KickTrial>(prefix + KeyframeType::FAST_KICK, std::make_shared<kicks::FastKick>()));
+    trials.push_back(
+        std::make_unique<KickTrial>(prefix + KeyframeType::FAST_KICK, std::make_shared<kicks::FastKick>()));
     trials.push_back(
         std::make_unique<KickTrial>(prefix + KeyframeType::BEST_KICK, std::make_shared<kicks::BestKickKeyframe>()));
     trials.push_back(std::make_unique<KickTrial>(prefix + KeyframeType::SECONDARY_KICK,
@@ -95,8 +98,8 @@ void addKicks(std::vector<std::unique_ptr<Trial>>& trials) {
     for (const std::string& graph : NeuralMotionType::getDistanceKicks()) {
         // "kick/7.5m": the kick is made by its distance, "7.5".
         const std::string distance = graph.substr(graph.find('/') + 1, graph.size() - graph.find('/') - 2);
-        trials.push_back(
-            std::make_unique<KickTrial>(graphKickName(graph), std::make_shared<kicks::StandardNaoNeuralKick>(distance)));
+        trials.push_back(std::make_unique<KickTrial>(graphKickName(graph),
+                                                     std::make_shared<kicks::StandardNaoNeuralKick>(distance)));
     }
 }
 
@@ -126,14 +129,8 @@ std::vector<const Trial*> TrialCatalogue::select(const std::string& name) const 
 const std::vector<std::pair<std::string, int>>& TrialCatalogue::getCiSubset() {
     // What the shipped motion data passes: standing, and walks at speeds the walk holds.
     static const std::vector<std::pair<std::string, int>> subset = {
-        {"stand", 0},
-        {"stand", 4},
-        {"walk-forward-precise", 0},
-        {"walk-forward-precise", 4},
-        {"walk-circle", 0},
-        {"walk-circle", 4},
-        {"get-up-fallBack", 0},
-        {"kick-superKickLeft", 4},
+        {"stand", 0},       {"stand", 4},       {"walk-forward-precise", 0}, {"walk-forward-precise", 4},
+        {"walk-circle", 0}, {"walk-circle", 4}, {"get-up-fallBack", 0},      {"kick-superKickLeft", 4},
     };
     return subset;
 }

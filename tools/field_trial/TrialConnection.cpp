@@ -13,10 +13,9 @@ const char* const JOINT_GROUP = "(HJ ";
 
 } // namespace
 
-TrialConnection::TrialConnection(std::unique_ptr<communication::ServerSocket> connection,
-                                 std::chrono::seconds patience, double damagedShare, unsigned seed)
-    : connection(std::move(connection)), patience(patience), damagedShare(damagedShare), damager(seed),
-      engine(seed) {}
+TrialConnection::TrialConnection(std::unique_ptr<communication::ServerSocket> connection, std::chrono::seconds patience,
+                                 double damagedShare, unsigned seed)
+    : connection(std::move(connection)), patience(patience), damagedShare(damagedShare), damager(seed), engine(seed) {}
 
 std::string TrialConnection::receiveMessage() {
     if (!connection->waitForMessage(patience)) {

@@ -35,9 +35,9 @@ TrialField::TrialField(const std::string& folder, representations::RobotType::RO
     wizard = std::make_unique<utils::wizard::Wizard>(*monitorLink);
     wizard->run();
 
-    auto connection = std::make_unique<TrialConnection>(
-        std::make_unique<communication::ServerSocketImpl>(LOOPBACK, server.agentPort), MESSAGE_WAIT, damage.share,
-        damage.seed);
+    auto connection =
+        std::make_unique<TrialConnection>(std::make_unique<communication::ServerSocketImpl>(LOOPBACK, server.agentPort),
+                                          MESSAGE_WAIT, damage.share, damage.seed);
     trialPlayer = std::make_unique<TrialPlayer>(std::move(connection), agent::BodyChoice(PLAYER_NUMBER, body));
 
     wizard->setPlayMode(representations::RawPlayMode::PLAY_ON);

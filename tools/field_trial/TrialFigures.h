@@ -38,12 +38,12 @@ struct TrialFigures {
     std::optional<double> turnRate;     // degrees per second
     std::optional<double> getUpAttempts;
     std::optional<double> getUps;
-    std::optional<double> getUpTime;          // s, mean over the successful attempts
-    std::optional<double> kickDistance;       // m, mean
-    std::optional<double> kickDirectionError; // degrees, mean, positive to the left
-    std::optional<double> positionRms;        // m
-    std::optional<double> positionP95;        // m
-    std::optional<double> headingRms;         // degrees
+    std::optional<double> getUpTime;              // s, mean over the successful attempts
+    std::optional<double> kickDistance;           // m, mean
+    std::optional<double> kickDirectionError;     // degrees, mean, positive to the left
+    std::optional<double> positionRms;            // m
+    std::optional<double> positionP95;            // m
+    std::optional<double> headingRms;             // degrees
     std::optional<double> odometryTranslationRms; // m per step
     std::optional<double> odometryRotationRms;    // degrees per step
     std::vector<OdometryStep> odometrySteps;

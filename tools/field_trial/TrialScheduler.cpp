@@ -62,32 +62,6 @@ TrialFigures named(const TrialRun& run) {
     return figures;
 }
 
-/// The trial on a fresh field, with the figures every trial has.
-TrialFigures play(const TrialRun& run, const std::string& serverFolder, const Damage& damage) {
-    TrialFigures figures = named(run);
-    try {
-        TrialField field(serverFolder, static_cast<representations::RobotType::ROBOT_TYPE>(run.body), damage);
-        const double start = field.time();
-        try {
-            run.trial->run(field, figures);
-        } catch (const std::exception& error) {
-            figures.failure = error.what();
-        }
-        const CycleCount& count = field.player().count();
-        figures.seconds = field.time() - start;
-        figures.cycles = count.cycles;
-        figures.missedCycles = count.missedCycles;
-        figures.notFiniteCycles = count.notFiniteCycles;
-        if (count.cycles > 0) {
-            figures.cpuMean = 1e3 * count.cpuSeconds / count.cycles;
-            figures.cpuMax = 1e3 * count.maximumCpuSeconds;
-        }
-    } catch (const std::exception& error) {
-        figures.failure = error.what();
-    }
-    return figures;
-}
-
 } // namespace
 
 TrialScheduler::TrialScheduler(ConfigurationChoice configuration, const Damage& damage, int jobs)
@@ -182,7 +156,8 @@ void TrialScheduler::playHere(const TrialRun& run, const TrialFolder& folder) co
         }
         ::close(output);
         std::filesystem::current_path(folder.getWorkingFolder());
-        const TrialFigures figures = play(run, folder.getServerFolder(), damage);
+        TrialFigures figures = named(run);
+        run.trial->perform(folder.getServerFolder(), run.body, damage, figures);
         writeWhole(folder.getRoot() + "/" + FIGURES_FILE, figures.toJson());
         status = 0;
     } catch (const std::exception& error) {

@@ -47,7 +47,8 @@ void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
     }
     double seconds = 0.0;
     for (const WalkLeg& leg : legs) {
-        seconds += limit(leg, decision_making::behavior::NavigationHelper().saturateWalkVelocity(leg.velocity, leg.mode));
+        seconds +=
+            limit(leg, decision_making::behavior::NavigationHelper().saturateWalkVelocity(leg.velocity, leg.mode));
     }
     LocalisationMeter meter(static_cast<std::size_t>(seconds / representations::MarlowindsConstants::SAMPLE_TIME));
 

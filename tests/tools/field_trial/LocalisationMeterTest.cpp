@@ -41,7 +41,8 @@ TrialFigures measure(const Walked& run) {
         }
         BelievedPose believed;
         believed.time = cycle * CYCLE;
-        believed.estimate = Pose2D(own.rotation + run.estimateError.rotation, own.translation + run.estimateError.translation);
+        believed.estimate =
+            Pose2D(own.rotation + run.estimateError.rotation, own.translation + run.estimateError.translation);
         believed.odometry = Pose2D(0.0, 0.5 * CYCLE * run.odometryScale, 0.0);
         believed.stepBegan = cycle % 10 == 0;
         believed.side = run.side;

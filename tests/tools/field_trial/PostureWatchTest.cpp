@@ -24,11 +24,9 @@ TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainAndTheTimeSpentUpright
         int falls;
         double uprightShare;
     } cases[] = {
-        {{UP, UP, UP, UP, UP}, 0, 1.0},
-        {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5},
-        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25},     // not up in between: the same fall
-        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5},
-        {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25},     // lying from the start
+        {{UP, UP, UP, UP, UP}, 0, 1.0},           {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5},
+        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25}, // not up in between: the same fall
+        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5},       {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25}, // lying from the start
     };
     for (const auto& c : cases) {
         PostureWatch watch;

@@ -37,8 +37,16 @@ TEST(TrialCatalogueTest, ANameSelectsItsTrialOrTheFamilyItBegins) {
         const char* name;
         std::size_t selected;
     } cases[] = {
-        {"stand", 1},   {"walk-forward-sprint", 1}, {"walk-forward", 4}, {"get-up", 3}, {"turn", 2},
-        {"kick-7.5m", 1}, {"kick", 30},             {"walk-forward-s", 0}, {"", 0},   {"kick-", 0},
+        {"stand", 1},
+        {"walk-forward-sprint", 1},
+        {"walk-forward", 4},
+        {"get-up", 3},
+        {"turn", 2},
+        {"kick-7.5m", 1},
+        {"kick", 30},
+        {"walk-forward-s", 0},
+        {"", 0},
+        {"kick-", 0},
     };
     for (const auto& c : cases) {
         const auto selected = catalogue.select(c.name);

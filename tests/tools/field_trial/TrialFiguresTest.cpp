@@ -59,7 +59,7 @@ TEST(TrialFiguresTest, AFigureThatIsNotANumberIsWrittenAsAbsentAndARunWithoutFai
 TEST(TrialFiguresTest, TextThatIsNoSuchObjectIsRefused) {
     const std::string good = TrialFigures().toJson();
     for (const std::string& text : {std::string(""), std::string("{\"trial\": \"stand\"}"),
-                                   good.substr(0, good.size() / 2), std::string("[1, 2]")}) {
+                                    good.substr(0, good.size() / 2), std::string("[1, 2]")}) {
         EXPECT_THROW(TrialFigures::fromJson(text), std::runtime_error) << text;
     }
     std::string notANumber = good;
