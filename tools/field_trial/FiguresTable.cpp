@@ -59,7 +59,7 @@ void FiguresTable::print(const std::vector<TrialFigures>& figures, std::ostream&
 const char* FiguresTable::columns() {
     return "  falls        times the player turned fallen (stand, walks, kicks)\n"
            "  upright      share of the trial's time spent upright (stand, walks)\n"
-           "  speed        mean speed over ground while asked to move, mean turning rate while asked to turn\n"
+           "  speed        mean speed over ground while upright and asked to move; mean turning rate likewise\n"
            "  get-up       mean time from lying to upright, over the attempts that got up within 20 s;\n"
            "               (how many got up / how many times the fall page threw the player)\n"
            "  kick         mean distance the ball went, and mean angle off the kick's direction (left +)\n"

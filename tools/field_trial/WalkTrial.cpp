@@ -73,19 +73,34 @@ void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
 void WalkTrial::walk(TrialField& field, const WalkLeg& leg, Tally& tally, LocalisationMeter& meter) const {
     const Pose2D velocity = decision_making::behavior::NavigationHelper().saturateWalkVelocity(leg.velocity, leg.mode);
     field.player().script().request(std::make_shared<control::WalkRequest>(velocity, leg.mode));
+    const bool walking = velocity.translation.norm() > 0.0;
+    const bool turning = velocity.rotation != 0.0;
 
     const TrueBody first = field.truth();
-    const double startTime = first.time;
     const double maximum = limit(leg, velocity);
     const auto direction = velocity.translation.normalize();
-    Pose2D pathPoint = first.groundPose();
-    double pathTime = startTime;
-    double heading = first.heading;
-    double turned = 0.0;
-    double path = 0.0;
     TrueBody now = first;
+    double turned = 0.0;
+    // Speeds count only what the player did upright, from sample to sample.
+    TrueBody sample = first;
+    double turnedAtSample = 0.0;
+    const auto tallySince = [&] {
+        if (sample.isUpright() && now.isUpright()) {
+            const double seconds = now.time - sample.time;
+            if (walking) {
+                tally.path += sample.groundPose().translation.distance(now.groundPose().translation);
+                tally.walkingSeconds += seconds;
+            }
+            if (turning) {
+                tally.turned += std::fabs(turned - turnedAtSample);
+                tally.turningSeconds += seconds;
+            }
+        }
+        sample = now;
+        turnedAtSample = turned;
+    };
     for (;;) {
-        const double elapsed = now.time - startTime;
+        const double elapsed = now.time - first.time;
         // Progress along the asked direction, in the frame the leg started in.
         const auto moved = (now.groundPose().translation - first.groundPose().translation).rotate(-first.heading);
         const bool reached =
@@ -96,24 +111,14 @@ void WalkTrial::walk(TrialField& field, const WalkLeg& leg, Tally& tally, Locali
             break;
         }
         step(field, meter);
+        const double heading = now.heading;
         now = field.truth();
         turned += MathUtils::normalizeAngle(now.heading - heading);
-        heading = now.heading;
-        if (now.time - pathTime >= PATH_SPACING) {
-            path += pathPoint.translation.distance(now.groundPose().translation);
-            pathPoint = now.groundPose();
-            pathTime = now.time;
+        if (now.time - sample.time >= PATH_SPACING) {
+            tallySince();
         }
     }
-    const double elapsed = now.time - startTime;
-    if (velocity.translation.norm() > 0.0) {
-        tally.path += path + pathPoint.translation.distance(now.groundPose().translation);
-        tally.walkingSeconds += elapsed;
-    }
-    if (velocity.rotation != 0.0) {
-        tally.turned += std::fabs(turned);
-        tally.turningSeconds += elapsed;
-    }
+    tallySince();
 }
 
 void WalkTrial::step(TrialField& field, LocalisationMeter& meter) const {

@@ -28,7 +28,8 @@ struct WalkLeg {
 /// Walks its legs from a start pose; a fallen player stands up as the
 /// decision cycle would have it, and the leg goes on once it is up. A leg ends
 /// at its goal, or after twice the time it should take and five seconds more.
-/// Measures falls, upright time, mean speed and turning rate; with
+/// Measures falls, upright time, and the mean speed and turning rate while
+/// upright; with
 /// localisation, the head scans as the agent's does and the player's pose
 /// estimate and the walk's odometry are measured against the truth.
 class WalkTrial : public Trial {
