@@ -20,6 +20,8 @@ constexpr double CYCLE = representations::MarlowindsConstants::SAMPLE_TIME;
 constexpr double ARRIVED = 0.05;
 /// Cycles to wait for a trainer command to show.
 constexpr double COMMAND_SECONDS = 1.0;
+/// Ample time for the wizard to read one monitor message.
+constexpr auto MONITOR_TURN = std::chrono::milliseconds(100);
 
 } // namespace
 
@@ -28,22 +30,44 @@ TrialField::TrialField(const std::string& folder, representations::RobotType::RO
     if (!server.waitUntilListening(START_UP)) {
         throw std::runtime_error("the real server did not start (its log: " + server.getLogFile() + ")");
     }
+    // The player joins first: a monitor that watched it join may have kept
+    // only a partial scene after the full one that named the player, and the
+    // wizard reads players from full scenes.
+    auto connection =
+        std::make_unique<TrialConnection>(std::make_unique<communication::ServerSocketImpl>(LOOPBACK, server.agentPort),
+                                          MESSAGE_WAIT, damage.share, damage.seed);
+    trialPlayer = std::make_unique<TrialPlayer>(std::move(connection), agent::BodyChoice(PLAYER_NUMBER, body));
+
     monitorLink.emplace(std::make_unique<communication::ServerSocketImpl>(LOOPBACK, server.monitorPort));
     if (monitorLink->establishConnection()) {
         throw std::runtime_error("cannot connect to the real server's monitor port");
     }
     wizard = std::make_unique<utils::wizard::Wizard>(*monitorLink);
     wizard->run();
-
-    auto connection =
-        std::make_unique<TrialConnection>(std::make_unique<communication::ServerSocketImpl>(LOOPBACK, server.agentPort),
-                                          MESSAGE_WAIT, damage.share, damage.seed);
-    trialPlayer = std::make_unique<TrialPlayer>(std::move(connection), agent::BodyChoice(PLAYER_NUMBER, body));
-
+    if (!awaitPlayerInTruth()) {
+        throw std::runtime_error("the monitor port never showed the player (the server's log: " + server.getLogFile() +
+                                 ")");
+    }
     wizard->setPlayMode(representations::RawPlayMode::PLAY_ON);
-    if (!stepUntil([this] { return time() > 0.0 && truth().known; }, START_UP.count())) {
+    if (!stepUntil([this] { return time() > 0.0; }, START_UP.count())) {
         throw std::runtime_error("the game clock did not start (the server's log: " + server.getLogFile() + ")");
     }
+}
+
+bool TrialField::awaitPlayerInTruth() {
+    // In sync mode the server waits for the player: stepping it slowly, the
+    // wizard reads every monitor message before the next one comes.
+    for (long cycle = std::lround(COMMAND_SECONDS / CYCLE); cycle > 0; --cycle) {
+        const auto deadline = std::chrono::steady_clock::now() + MONITOR_TURN;
+        while (!truth().known && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        if (truth().known) {
+            return true;
+        }
+        trialPlayer->cycle();
+    }
+    return false;
 }
 
 TrialField::~TrialField() {

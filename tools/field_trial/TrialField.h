@@ -73,6 +73,9 @@ public:
     std::string serverLog() const { return server.getLogFile(); }
 
 private:
+    /// False when the player is still not in the truth after a second of play.
+    bool awaitPlayerInTruth();
+
     RealServer server;
     std::optional<communication::Communication> monitorLink;
     std::unique_ptr<utils::wizard::Wizard> wizard;
