@@ -45,12 +45,14 @@ void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
     if (localisation) {
         field.stepFor(LOCALISATION_SETTLING);
     }
+    // Room for every cycle the legs may take, so that measuring allocates nothing on the way.
     double seconds = 0.0;
     for (const WalkLeg& leg : legs) {
         seconds +=
             limit(leg, decision_making::behavior::NavigationHelper().saturateWalkVelocity(leg.velocity, leg.mode));
     }
-    LocalisationMeter meter(static_cast<std::size_t>(seconds / representations::MarlowindsConstants::SAMPLE_TIME));
+    LocalisationMeter meter(
+        localisation ? static_cast<std::size_t>(seconds / representations::MarlowindsConstants::SAMPLE_TIME) : 0);
 
     field.posture().reset();
     Tally tally;
