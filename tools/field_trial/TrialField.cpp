@@ -18,7 +18,7 @@ const char* const LOOPBACK = "127.0.0.1";
 constexpr double CYCLE = representations::MarlowindsConstants::SAMPLE_TIME;
 /// Where a placed player or ball counts as arrived (m).
 constexpr double ARRIVED = 0.05;
-/// Cycles to wait for a trainer command to show.
+/// Game time (s) a trainer's command may take to show.
 constexpr double COMMAND_SECONDS = 1.0;
 /// Ample time for the wizard to read one monitor message.
 constexpr auto MONITOR_TURN = std::chrono::milliseconds(100);
@@ -125,7 +125,8 @@ bool TrialField::place(const marlowinds_lib::math::Pose2D& pose) {
     return stepUntil(
         [&] {
             const TrueBody body = truth();
-            return std::hypot(body.position.x - pose.translation.x, body.position.y - pose.translation.y) < ARRIVED;
+            return body.isUpright() &&
+                   std::hypot(body.position.x - pose.translation.x, body.position.y - pose.translation.y) < ARRIVED;
         },
         COMMAND_SECONDS);
 }

@@ -31,11 +31,11 @@ struct Damage {
 /// play on, so that the clock runs and the rules leave the player alone.
 class TrialField {
 public:
-    /// Longest wait for the server, for a message, or for the truth.
+    /// Longest wait for the server to listen, and (in cycles) for its game clock to start.
     static constexpr std::chrono::seconds START_UP{30};
-    static constexpr std::chrono::seconds TRUTH_WAIT{10};
-    /// Longest wait for a server message.
+    /// Longest wait for a server message, and for the truth of a cycle.
     static constexpr std::chrono::seconds MESSAGE_WAIT{30};
+    static constexpr std::chrono::seconds TRUTH_WAIT{10};
     /// The player's uniform number; its body type is chosen apart from it.
     static constexpr int PLAYER_NUMBER = 2;
     /// Height (m) at which the trainer puts a standing player's torso.
@@ -65,12 +65,10 @@ public:
     marlowinds_lib::math::Vector3<double> ball() const { return wizard->getBallTranslation(); }
 
     /// Puts the player, standing, at the pose (field frame), and steps until
-    /// the truth shows it there; false when it does not arrive.
+    /// the truth shows it there upright; false when it does not arrive.
     bool place(const marlowinds_lib::math::Pose2D& pose);
     /// Puts the ball at rest at the point on the ground; false when the truth does not show it there.
     bool placeBall(double x, double y);
-    utils::wizard::Wizard& trainer() { return *wizard; }
-    std::string serverLog() const { return server.getLogFile(); }
 
 private:
     /// False when the player is still not in the truth after a second of play.
