@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
             }
         }
     } catch (const options::error& error) {
-        std::cerr << "run_field_trial: " << error.what() << "\n" << described << std::endl;
+        std::cerr << "run_field_trial: " << error.what() << " (--help lists the options)" << std::endl;
         return UNUSABLE;
     }
     if (RealServer::command().empty()) {

@@ -17,6 +17,7 @@ using marlowinds_lib::math::Vector2;
 
 /// Deep in the own half, so that no kick reaches a goal line or a side line.
 constexpr double START_X = -12.0;
+constexpr double BALL_ASIDE_Y = 5.0;
 constexpr double MOTION_SECONDS = 10.0;
 /// The ball rests once it moved less than REST_DISTANCE in REST_SECONDS.
 constexpr double REST_SECONDS = 0.5;
@@ -40,6 +41,10 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
     double errors = 0.0;
     int directed = 0;
     for (int attempt = 0; attempt < KICKS; ++attempt) {
+        // The last kick's ball out of the way of the player's placing.
+        if (!field.placeBall(START_X, BALL_ASIDE_Y)) {
+            throw std::runtime_error("the trainer could not place the ball");
+        }
         standAt(field, Pose2D(parameters.getSelfOrientation(), START_X, 0.0));
         // Where the player stands after settling decides the kick's direction and the ball's place.
         const Pose2D stance = field.truth().groundPose();
