@@ -113,9 +113,12 @@ void WalkTrial::walk(TrialField& field, const WalkLeg& leg, Tally& tally, Locali
             break;
         }
         step(field, meter);
-        const double heading = now.heading;
+        const TrueBody before = now;
         now = field.truth();
-        turned += MathUtils::normalizeAngle(now.heading - heading);
+        // A lying torso's heading says nothing of where the player faces.
+        if (before.isUpright() && now.isUpright()) {
+            turned += MathUtils::normalizeAngle(now.heading - before.heading);
+        }
         if (now.time - sample.time >= PATH_SPACING) {
             tallySince();
         }
