@@ -1,11 +1,11 @@
 #include "agent/SoccerPlayer.h"
 
-#include "agent/BodyChoice.h"
 #include "agent/StartUpConfiguration.h"
 #include "agent/StopSignal.h"
 #include "communication/ServerSocketImpl.h"
 #include "control/ControlImpl.h"
 #include "core/utils/parameter_store/ParameterStore.h"
+#include "decision_making/DecisionMakingImpl.h"
 #include "representations/MarlowindsConstants.h"
 #include "utils/loggers/LocalizationErrorLoggerImplementation.h"
 
@@ -33,24 +33,32 @@ void checkTeamName(const std::string& teamName) {
     }
 }
 
+/// The agent's own decision making, which reads the formation files: after the
+/// cheaper check of the team name, so that a bad name is what the user hears of.
+std::unique_ptr<decision_making::DecisionMaking> decisionMakingFor(const std::string& teamName) {
+    checkTeamName(teamName);
+    return std::make_unique<decision_making::DecisionMakingImpl>();
+}
+
 } // namespace
 
 SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber,
                            int monitorPort)
-    : perception(teamName) {
+    : SoccerPlayer(std::make_unique<communication::ServerSocketImpl>(serverIP, agentPort), teamName,
+                   BodyChoice::fromUniformNumber(agentNumber), decisionMakingFor(teamName), monitorPort) {}
+
+SoccerPlayer::SoccerPlayer(std::unique_ptr<communication::ServerSocket> socket, const std::string& teamName,
+                           const BodyChoice& body, std::unique_ptr<decision_making::DecisionMaking> decisionMaking,
+                           int monitorPort)
+    : perception(teamName), decisionMaking(std::move(decisionMaking)) {
     checkTeamName(teamName);
-    // Before connecting, so that formation files that cannot be used stop the start-up.
-    decisionMaking = std::make_unique<decision_making::DecisionMakingImpl>();
 
     ParameterStore& store = ParameterStore::global();
     store.setOriginFolder(MarlowindsConstants::DYNAMIC_PARAMS_FOLDER);
     store.root().newChild(PARAMETERS_NODE);
     store.root().child(PARAMETERS_NODE).load(PARAMETERS_NODE);
 
-    const BodyChoice body = BodyChoice::fromUniformNumber(agentNumber);
     utils::roboviz::Roboviz::agentNumber = body.getAgentNumber();
-
-    auto socket = std::make_unique<communication::ServerSocketImpl>(serverIP, agentPort);
 
     communication = std::make_unique<communication::Communication>(std::move(socket));
 
@@ -66,7 +74,7 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
 
     if (communication->establishConnection()) {
         // Not fatal by itself: the scene request below fails and ends the start-up.
-        std::cerr << "(SoccerPlayer) cannot connect to " << serverIP << ":" << agentPort << std::endl;
+        std::cerr << "(SoccerPlayer) cannot connect to the server" << std::endl;
     }
 
     action.create(body.getRobotType());
@@ -74,8 +82,6 @@ SoccerPlayer::SoccerPlayer(const std::string& serverIP, int agentPort, const std
 
     communication->receiveMessage();
     perception.perceive(*communication);
-
-    decisionMaking = std::make_unique<decision_making::DecisionMakingImpl>();
 
     action.init(body.getAgentNumber(), teamName);
     communication->sendMessage(action.getServerMessage());
@@ -115,15 +121,19 @@ SoccerPlayer::Settings SoccerPlayer::settingsFromArguments(int argc, char** argv
 
 void SoccerPlayer::play() {
     while (!communication->connectionClosed() && !StopSignal::requested()) {
-        communication->receiveMessage();
-        perception.perceive(*communication);
-        modeling->model(perception, *control);
-        decisionMaking->decide(*modeling);
-        control->control(perception, *modeling, *decisionMaking);
-        action.act(*decisionMaking, *control);
-        roboviz->setTeamSide(modeling->getWorldModel().getOurPlaySide());
-        communication->sendMessage(action.getServerMessage());
+        playCycle();
     }
+}
+
+void SoccerPlayer::playCycle() {
+    communication->receiveMessage();
+    perception.perceive(*communication);
+    modeling->model(perception, *control);
+    decisionMaking->decide(*modeling);
+    control->control(perception, *modeling, *decisionMaking);
+    action.act(*decisionMaking, *control);
+    roboviz->setTeamSide(modeling->getWorldModel().getOurPlaySide());
+    communication->sendMessage(action.getServerMessage());
 }
 
 } // namespace agent

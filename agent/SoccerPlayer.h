@@ -2,9 +2,11 @@
 #define AGENT_SOCCERPLAYER_H
 
 #include "action/ActionImpl.h"
+#include "agent/BodyChoice.h"
 #include "communication/Communication.h"
+#include "communication/ServerSocket.h"
 #include "control/Control.h"
-#include "decision_making/DecisionMakingImpl.h"
+#include "decision_making/DecisionMaking.h"
 #include "modeling/Modeling.h"
 #include "perception/Perception.h"
 #include "representations/MarlowindsConstants.h"
@@ -36,6 +38,12 @@ public:
     /// port is used only by the error logger that the build can switch in.
     SoccerPlayer(const std::string& serverIP, int agentPort, const std::string& teamName, int agentNumber,
                  int monitorPort = representations::MarlowindsConstants::DEFAULT_MONITOR_PORT);
+    /// The same start-up for a player put together from outside, as the field
+    /// trials build theirs: the connection (not yet connected), the uniform
+    /// number and body type, and the decision making are given.
+    SoccerPlayer(std::unique_ptr<communication::ServerSocket> socket, const std::string& teamName,
+                 const BodyChoice& body, std::unique_ptr<decision_making::DecisionMaking> decisionMaking,
+                 int monitorPort = representations::MarlowindsConstants::DEFAULT_MONITOR_PORT);
     /// From positional arguments: server address, port, team name, uniform
     /// number; the monitor port keeps its default.
     SoccerPlayer(int argc, char** argv);
@@ -47,6 +55,13 @@ public:
     /// One cycle per server message until the server closes the connection or
     /// a stop signal arrives (StopSignal); the cycle in progress is finished.
     void play();
+    /// One cycle: the newest server message is perceived and modelled, decided
+    /// on, turned into joint commands and answered.
+    void playCycle();
+
+    // What a field trial measures of the player between cycles.
+    modeling::Modeling& getModeling() { return *modeling; }
+    control::Control& getControl() { return *control; }
 
     /// Writes argc to the standard output; arguments not given take the
     /// defaults, and uniform number 1. "localhost" becomes the loopback address.
@@ -58,7 +73,7 @@ private:
     std::unique_ptr<communication::Communication> communication;
     perception::Perception perception;
     std::unique_ptr<modeling::Modeling> modeling;
-    std::unique_ptr<decision_making::DecisionMakingImpl> decisionMaking;
+    std::unique_ptr<decision_making::DecisionMaking> decisionMaking;
     std::unique_ptr<control::Control> control;
     action::ActionImpl action;
     /// The process-wide drawing facade; not owned.

@@ -1,14 +1,20 @@
 #include "agent/SoccerPlayer.h"
 
+#include "communication/ServerSocketImpl.h"
+#include "control/LookRequest.h"
+#include "decision_making/DecisionMaking.h"
 #include "tests/agent/PlayerInThisProcess.h"
 #include "tests/core/utils/command_line_parser/Arguments.h"
+#include "tools/test_server/CommandChecker.h"
 #include "tools/test_server/SensorMessageBuilder.h"
 #include "tools/test_server/TestServer.h"
 
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -64,6 +70,46 @@ TEST_F(SoccerPlayerInThisProcessTest, PositionalArgumentsChooseServerPortTeamAnd
     EXPECT_EQ(registration.teamName, "Rivals");
     EXPECT_EQ(hangUpAndJoin(), "");
     EXPECT_TRUE(boost::filesystem::exists(storeFile()));
+}
+
+/// Decision making from outside: looks to one side and counts its cycles.
+class LookingAside : public decision_making::DecisionMaking {
+public:
+    explicit LookingAside(std::atomic<int>& decided) : decided(decided) {}
+    void decide(modeling::Modeling& /*modeling*/) override {
+        lookRequest = std::make_shared<control::LookRequest>(1.0, 0.0);
+        ++decided;
+    }
+
+private:
+    std::atomic<int>& decided;
+};
+
+TEST_F(SoccerPlayerInThisProcessTest, APlayerPutTogetherFromOutsidePlaysItsBodyWithItsDecisionMakingOnceACycle) {
+    std::atomic<int> decided{0};
+    start([&decided](int port) {
+        return std::make_unique<SoccerPlayer>(std::make_unique<communication::ServerSocketImpl>("127.0.0.1", port),
+                                              "Triallers", BodyChoice(5, representations::RobotType::NAO_TYPE_3),
+                                              std::make_unique<LookingAside>(decided));
+    });
+    tools::test_server::SensorMessageBuilder builder{tools::test_server::SimulatedWorld{}};
+    ASSERT_NO_FATAL_FAILURE(connect(builder.nextMessage()));
+    EXPECT_EQ(registration.uniformNumber, 5);
+    EXPECT_EQ(registration.bodyType, 3);
+
+    double neckSpeed = 0.0;
+    for (int cycle = 1; cycle <= 5; ++cycle) {
+        ASSERT_TRUE(server->channel().send(builder.nextMessage()));
+        const auto reply = server->channel().receive(REPLY);
+        ASSERT_TRUE(reply.has_value());
+        tools::test_server::CommandMessage command;
+        std::string error;
+        ASSERT_TRUE(tools::test_server::CommandChecker::check(*reply, command, error)) << error;
+        neckSpeed = command.jointSpeeds.at(0);
+        EXPECT_EQ(decided, cycle);
+    }
+    EXPECT_GT(std::fabs(neckSpeed), 0.1) << "the neck was not turned to where the decision looks";
+    EXPECT_EQ(hangUpAndJoin(), "");
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 #include "action/Action.h"
 #include "action/EffectorFactory.h"
 #include "communication/ServerSocketImpl.h"
-#include "tests/realserver/RealServer.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/Watchdog.h"
+#include "tools/field_trial/RealServer.h"
 #include "utils/wizard/Wizard.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +26,7 @@ using namespace std::chrono_literals;
 using marlowinds_lib::math::Vector3;
 using representations::PlaySide;
 using representations::RawPlayMode;
+using tools::field_trial::RealServer;
 
 constexpr auto START_UP = 30s;
 constexpr auto CYCLE = 10s;

@@ -4,6 +4,7 @@
 #include "modeling/FieldDescription.h"
 #include "modeling/state_estimation/Localizer.h"
 #include "representations/NaoJoints.h"
+#include "tools/localization_harness/ErrorStatistics.h"
 #include "tools/localization_harness/ScenarioGenerator.h"
 #include "tools/localization_harness/SeenObjects.h"
 
@@ -23,29 +24,6 @@ constexpr int NUMBER_OF_PARTICLES = 300;
 
 bool hasNaN(const Pose2D& pose) {
     return std::isnan(pose.rotation) || std::isnan(pose.translation.x) || std::isnan(pose.translation.y);
-}
-
-double rootMeanSquare(const std::vector<double>& values) {
-    double sum = 0.0;
-    for (const double value : values) {
-        sum += value * value;
-    }
-    return values.empty() ? 0.0 : std::sqrt(sum / values.size());
-}
-
-/// The nearest-rank percentile.
-double percentile(std::vector<double> values, double fraction) {
-    if (values.empty()) {
-        return 0.0;
-    }
-    const std::size_t rank = static_cast<std::size_t>(std::ceil(fraction * values.size()));
-    const std::size_t index = std::min(values.size() - 1, rank == 0 ? 0 : rank - 1);
-    std::nth_element(values.begin(), values.begin() + index, values.end());
-    return values[index];
-}
-
-double maximum(const std::vector<double>& values) {
-    return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
 }
 
 } // namespace
@@ -105,11 +83,11 @@ ScenarioResult HarnessRunner::measure(const std::vector<double>& positionErrors,
             scoredHeadings.push_back(headingErrors[cycle]);
         }
     }
-    result.positionRms = rootMeanSquare(scoredPositions);
-    result.position95 = percentile(scoredPositions, 0.95);
-    result.positionMax = maximum(scoredPositions);
-    result.headingRms = rootMeanSquare(scoredHeadings);
-    result.headingMax = maximum(scoredHeadings);
+    result.positionRms = ErrorStatistics::rootMeanSquare(scoredPositions);
+    result.position95 = ErrorStatistics::percentile(scoredPositions, 0.95);
+    result.positionMax = ErrorStatistics::maximum(scoredPositions);
+    result.headingRms = ErrorStatistics::rootMeanSquare(scoredHeadings);
+    result.headingMax = ErrorStatistics::maximum(scoredHeadings);
 
     const int end = kidnapCycle >= 0 ? kidnapCycle : result.cycles;
     const int converged = convergedFrom(positionErrors, headingErrors, 0);

@@ -1,25 +1,26 @@
-#include "tests/realserver/RealServer.h"
-
-#include "tests/support/TemporaryFolder.h"
+#include "tools/field_trial/RealServer.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-namespace tests {
+namespace tools {
+namespace field_trial {
 
 namespace {
 
@@ -96,19 +97,6 @@ bool listening(int port) {
     return false;
 }
 
-/// True when the process has ended within the timeout; it is reaped then.
-bool waitForEnd(pid_t pid, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    int status = 0;
-    while (::waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
-
 } // namespace
 
 std::string RealServer::command() {
@@ -127,29 +115,40 @@ RealServer::RealServer(const std::string& folder) : logFile(folder + "/server.lo
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-    posix_spawn_file_actions_t output;
-    posix_spawn_file_actions_init(&output);
-    posix_spawn_file_actions_addopen(&output, STDOUT_FILENO, logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&output, STDOUT_FILENO, STDERR_FILENO);
-    const int failed = ::posix_spawn(&pid, argv[0], &output, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&output);
-    if (failed != 0) {
+    const pid_t parent = ::getpid();
+    pid = ::fork();
+    if (pid < 0) {
         throw std::runtime_error("cannot start " + arguments[0]);
+    }
+    if (pid == 0) {
+        // Only async-signal-safe calls between fork and exec. A server whose
+        // owner died would otherwise run on, unsynchronised, at full speed.
+        if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != parent) {
+            ::_exit(127);
+        }
+        const int log = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (log < 0 || ::dup2(log, STDOUT_FILENO) < 0 || ::dup2(log, STDERR_FILENO) < 0) {
+            ::_exit(127);
+        }
+        // The owner's connections and files are none of the server's business.
+        ::close_range(STDERR_FILENO + 1, ~0U, 0);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
     }
 }
 
 RealServer::~RealServer() {
-    ::kill(pid, SIGINT);
-    if (!waitForEnd(pid, GRACE)) {
+    // Never kill(-1, ...): that would signal every process we may signal.
+    if (pid > 0 && ::kill(pid, SIGINT) == 0 && !hasEnded(GRACE)) {
         ::kill(pid, SIGKILL);
-        waitForEnd(pid, GRACE);
+        hasEnded(GRACE);
     }
 }
 
-bool RealServer::waitUntilListening(std::chrono::milliseconds timeout) const {
+bool RealServer::waitUntilListening(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!listening(agentPort) || !listening(monitorPort)) {
-        if (std::chrono::steady_clock::now() > deadline) {
+        if (hasEnded(0ms) || std::chrono::steady_clock::now() > deadline) {
             return false;
         }
         std::this_thread::sleep_for(100ms);
@@ -157,6 +156,24 @@ bool RealServer::waitUntilListening(std::chrono::milliseconds timeout) const {
     return true;
 }
 
-std::string RealServer::log() const { return TemporaryFolder::read(logFile); }
+bool RealServer::hasEnded(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    while (pid > 0 && ::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    // Reaped: the id may be another process's from now on.
+    pid = -1;
+    return true;
+}
 
-} // namespace tests
+std::string RealServer::log() const {
+    std::ifstream in(logFile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace field_trial
+} // namespace tools

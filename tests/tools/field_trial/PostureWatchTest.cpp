@@ -1,0 +1,61 @@
+#include "tools/field_trial/PostureWatch.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tools {
+namespace field_trial {
+namespace {
+
+enum Posture { UP, BETWEEN, DOWN };
+
+TrueBody body(Posture posture, double time) {
+    TrueBody sample;
+    sample.known = true;
+    sample.time = time;
+    sample.position.z = posture == UP ? 0.35 : posture == BETWEEN ? 0.22 : 0.07;
+    return sample;
+}
+
+TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainAndTheTimeSpentUpright) {
+    const struct {
+        std::vector<Posture> postures; // one sample a second
+        int falls;
+        double uprightShare;
+    } cases[] = {
+        {{UP, UP, UP, UP, UP}, 0, 1.0},           {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5},
+        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25}, // not up in between: the same fall
+        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5},       {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25}, // lying from the start
+    };
+    for (const auto& c : cases) {
+        PostureWatch watch;
+        for (std::size_t second = 0; second < c.postures.size(); ++second) {
+            watch.observe(body(c.postures[second], static_cast<double>(second)));
+        }
+        EXPECT_EQ(watch.getFalls(), c.falls);
+        EXPECT_DOUBLE_EQ(watch.getObservedSeconds(), static_cast<double>(c.postures.size() - 1));
+        EXPECT_DOUBLE_EQ(watch.getUprightShare(), c.uprightShare);
+    }
+}
+
+TEST(PostureWatchTest, IgnoresSamplesThatAreNotNewerOrNotKnown) {
+    PostureWatch watch;
+    watch.observe(body(UP, 1.0));
+    watch.observe(body(DOWN, 1.0));
+    watch.observe(body(DOWN, 0.5));
+    TrueBody unknown = body(DOWN, 2.0);
+    unknown.known = false;
+    watch.observe(unknown);
+    watch.observe(body(UP, 3.0));
+    EXPECT_EQ(watch.getFalls(), 0);
+    EXPECT_DOUBLE_EQ(watch.getUprightShare(), 1.0);
+
+    watch.reset();
+    EXPECT_EQ(watch.getObservedSeconds(), 0.0);
+    EXPECT_EQ(watch.getUprightShare(), 0.0);
+}
+
+} // namespace
+} // namespace field_trial
+} // namespace tools

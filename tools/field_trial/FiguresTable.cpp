@@ -1,0 +1,74 @@
+#include "tools/field_trial/FiguresTable.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace tools {
+namespace field_trial {
+
+namespace {
+
+/// The value with the format, or "-" when it is absent.
+std::string cell(const std::optional<double>& value, const char* format, double scale = 1.0) {
+    if (!value) {
+        return "-";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, format, *value * scale);
+    return text;
+}
+
+std::string pair(const std::string& first, const std::string& second) {
+    return first == "-" && second == "-" ? "-" : first + " / " + second;
+}
+
+std::string speed(const TrialFigures& figures) {
+    if (figures.meanSpeed && figures.turnRate) {
+        return cell(figures.meanSpeed, "%.2f m/s") + ", " + cell(figures.turnRate, "%.0f deg/s");
+    }
+    return figures.meanSpeed ? cell(figures.meanSpeed, "%.2f m/s") : cell(figures.turnRate, "%.0f deg/s");
+}
+
+std::string getUp(const TrialFigures& figures) {
+    if (!figures.getUpAttempts) {
+        return "-";
+    }
+    return cell(figures.getUpTime, "%.1f s") + " (" + cell(figures.getUps, "%.0f") + "/" +
+           cell(figures.getUpAttempts, "%.0f") + ")";
+}
+
+} // namespace
+
+void FiguresTable::print(const std::vector<TrialFigures>& figures, std::ostream& out) {
+    out << "| trial | body | falls | upright | speed | get-up (up/fell) | kick m / deg | position rms / p95 m | "
+           "heading rms deg | odometry per step m / deg | cpu ms mean / max | missed | not finite | result |\n"
+        << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+    for (const TrialFigures& row : figures) {
+        out << "| " << row.trial << " | " << row.body << " | " << cell(row.falls, "%.0f") << " | "
+            << cell(row.uprightShare, "%.0f %%", 100.0) << " | " << speed(row) << " | " << getUp(row) << " | "
+            << pair(cell(row.kickDistance, "%.2f"), cell(row.kickDirectionError, "%+.1f")) << " | "
+            << pair(cell(row.positionRms, "%.3f"), cell(row.positionP95, "%.3f")) << " | "
+            << cell(row.headingRms, "%.1f") << " | "
+            << pair(cell(row.odometryTranslationRms, "%.3f"), cell(row.odometryRotationRms, "%.1f")) << " | "
+            << pair(cell(row.cpuMean, "%.2f"), cell(row.cpuMax, "%.2f")) << " | " << cell(row.missedCycles, "%.0f")
+            << " | " << cell(row.notFiniteCycles, "%.0f") << " | " << (row.failure.empty() ? "ran" : row.failure)
+            << " |\n";
+    }
+}
+
+const char* FiguresTable::columns() {
+    return "  falls        times the player turned fallen (stand, walks, kicks)\n"
+           "  upright      share of the trial's time spent upright (stand, walks)\n"
+           "  speed        mean speed over ground while upright and asked to move; mean turning rate likewise\n"
+           "  get-up       mean time from lying to upright, over the attempts that got up within 20 s;\n"
+           "               (how many got up / how many times the fall page threw the player)\n"
+           "  kick         mean distance the ball went, and mean angle off the kick's direction (left +)\n"
+           "  position, heading  the player's own pose estimate against the truth at the same game time\n"
+           "  odometry     rms error of the walk's odometry over each step against the torso's true motion\n"
+           "  cpu          CPU time of the player's thread per cycle\n"
+           "  missed       server cycles without a message to the player\n"
+           "  not finite   cycles whose joint commands or pose estimate were not all finite numbers\n";
+}
+
+} // namespace field_trial
+} // namespace tools

@@ -1,0 +1,33 @@
+#include "tools/field_trial/PostureWatch.h"
+
+namespace tools {
+namespace field_trial {
+
+void PostureWatch::observe(const TrueBody& body) {
+    const double time = body.time;
+    if (!body.known || time <= lastTime) {
+        return;
+    }
+    // The interval since the last sample is credited to the posture seen at its start.
+    if (lastTime >= 0.0) {
+        observedSeconds += time - lastTime;
+        if (lastUpright) {
+            uprightSeconds += time - lastTime;
+        }
+    }
+    if (body.isFallen() && !down) {
+        ++falls;
+        down = true;
+    } else if (body.isUpright()) {
+        down = false;
+    }
+    lastUpright = body.isUpright();
+    lastTime = time;
+}
+
+void PostureWatch::reset() { *this = PostureWatch(); }
+
+double PostureWatch::getUprightShare() const { return observedSeconds > 0.0 ? uprightSeconds / observedSeconds : 0.0; }
+
+} // namespace field_trial
+} // namespace tools

@@ -1,0 +1,60 @@
+#ifndef TOOLS_FIELD_TRIAL_TRIALFIGURES_H
+#define TOOLS_FIELD_TRIAL_TRIALFIGURES_H
+
+#include "marlowinds_lib/math/Pose2D.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tools {
+namespace field_trial {
+
+/// One walk step: the walk's odometry and the true displacement of the torso,
+/// both in the frame the torso had when the step began.
+struct OdometryStep {
+    marlowinds_lib::math::Pose2D odometry;
+    marlowinds_lib::math::Pose2D truth;
+};
+
+/// What one trial measured on one body type. A figure the trial does not
+/// measure stays empty.
+struct TrialFigures {
+    std::string trial;
+    int body = 0;
+    /// Why the trial did not run to its end (a crash, a stall, a server that
+    /// would not start); empty when it did.
+    std::string failure;
+
+    std::optional<double> seconds; // game time the trial took
+    std::optional<double> cycles;
+    std::optional<double> missedCycles;
+    std::optional<double> notFiniteCycles;
+    std::optional<double> cpuMean; // ms of the player's thread per cycle
+    std::optional<double> cpuMax;
+    std::optional<double> falls;
+    std::optional<double> uprightShare; // 0 to 1
+    std::optional<double> meanSpeed;    // m/s
+    std::optional<double> turnRate;     // degrees per second
+    std::optional<double> getUpAttempts;
+    std::optional<double> getUps;
+    std::optional<double> getUpTime;              // s, mean over the successful attempts
+    std::optional<double> kickDistance;           // m, mean
+    std::optional<double> kickDirectionError;     // degrees, mean, positive to the left
+    std::optional<double> positionRms;            // m
+    std::optional<double> positionP95;            // m
+    std::optional<double> headingRms;             // degrees
+    std::optional<double> odometryTranslationRms; // m per step
+    std::optional<double> odometryRotationRms;    // degrees per step
+    std::vector<OdometryStep> odometrySteps;
+
+    /// One JSON object; absent figures are null.
+    std::string toJson() const;
+    /// Throws std::runtime_error for a text that is not such an object.
+    static TrialFigures fromJson(const std::string& text);
+};
+
+} // namespace field_trial
+} // namespace tools
+
+#endif
