@@ -128,7 +128,7 @@ TEST_F(NavigateToPositionTest, AShortStepIsStretchedToTheLeastSpeedTurnIncludedB
     navigation.setTarget(Pose2D(0.1, 0.3, 0.0));
     const Pose2D velocity = stepFrom(Pose2D(0.0, 0.0, 0.0), 0.9).getVelocity();
     EXPECT_NEAR(velocity.rotation, 0.3, 1e-12);
-    EXPECT_NEAR(velocity.translation.x, 0.8 * (1.0 - 0.3 / SPRINT_TURN), 1e-12);
+    EXPECT_NEAR(velocity.translation.x, 0.7 * (1.0 - 0.3 / SPRINT_TURN), 1e-12);
     EXPECT_NEAR(stepFrom(Pose2D(0.1, 0.3, 0.0), 0.9).getVelocity().rotation, 0.0, 1e-12); // on the target: no stretch
 }
 

@@ -26,12 +26,12 @@ TEST_F(NavigationHelperTest, TurningTakesItsShareFirstAndTheTranslationKeepsItsD
         WalkMode mode;
         Pose2D limited;
     } table[] = {
-        {{0.0, 1.0, 0.0}, WalkMode::SPRINT, {0.0, 0.8, 0.0}},
-        {{0.0, -1.0, 0.0}, WalkMode::SPRINT, {0.0, -0.4, 0.0}},
+        {{0.0, 1.0, 0.0}, WalkMode::SPRINT, {0.0, 0.7, 0.0}},
+        {{0.0, -1.0, 0.0}, WalkMode::SPRINT, {0.0, -0.35, 0.0}},
         // Diagonal: the forward limit by the forward share plus the side limit by the side share.
-        {{0.0, 3.0, 4.0}, WalkMode::SPRINT, {0.0, 0.6 * 0.72, 0.8 * 0.72}},
+        {{0.0, 3.0, 4.0}, WalkMode::SPRINT, {0.0, 0.6 * 0.66, 0.8 * 0.66}},
         {{0.0, 0.3, 0.1}, WalkMode::SPRINT, {0.0, 0.3, 0.1}},
-        {{0.5 * SPRINT_TURN, 1.0, 0.0}, WalkMode::SPRINT, {0.5 * SPRINT_TURN, 0.4, 0.0}},
+        {{0.5 * SPRINT_TURN, 1.0, 0.0}, WalkMode::SPRINT, {0.5 * SPRINT_TURN, 0.35, 0.0}},
         {{-4.0, 1.0, 0.0}, WalkMode::SPRINT, {-SPRINT_TURN, 0.0, 0.0}},
         {{0.0, 1.0, 0.0}, WalkMode::PRECISE, {0.0, 0.3, 0.0}},
         {{0.0, 0.0, 1.0}, WalkMode::CIRCLE, {0.0, 0.0, 0.35}},
