@@ -71,6 +71,8 @@ public:
     bool placeBall(double x, double y);
 
 private:
+    /// A new wizard on a new monitor connection, in place of the one before.
+    void watchFromMonitorPort();
     /// False when the player is still not in the truth after a second of play.
     bool awaitPlayerInTruth();
 
