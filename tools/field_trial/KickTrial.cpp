@@ -1,5 +1,7 @@
 #include "tools/field_trial/KickTrial.h"
 
+#include "control/WalkRequest.h"
+
 #include "marlowinds_lib/math/MathUtils.h"
 
 #include <cmath>
@@ -19,6 +21,8 @@ using marlowinds_lib::math::Vector2;
 constexpr double START_X = -12.0;
 constexpr double BALL_ASIDE_Y = 5.0;
 constexpr double MOTION_SECONDS = 10.0;
+/// Walking in place before the kick, as at the end of the kick approach (s).
+constexpr double APPROACH_SECONDS = 1.5;
 /// The ball rests once it moved less than REST_DISTANCE in REST_SECONDS.
 constexpr double REST_SECONDS = 0.5;
 constexpr double REST_DISTANCE = 0.01;
@@ -36,6 +40,7 @@ KickTrial::KickTrial(std::string name, std::shared_ptr<decision_making::behavior
 void KickTrial::run(TrialField& field, TrialFigures& figures) const {
     const auto& parameters = kick->getKickParameters();
     ScriptedDecision& script = field.player().script();
+    const auto walkInPlace = std::make_shared<control::WalkRequest>(Pose2D(), control::WalkMode::PRECISE);
     field.posture().reset();
     double distances = 0.0;
     double errors = 0.0;
@@ -46,6 +51,9 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
             throw std::runtime_error("the trainer could not place the ball");
         }
         standAt(field, Pose2D(parameters.getSelfOrientation(), START_X, 0.0));
+        // The kick starts as in a game: from the walk, which the approach leaves stepping in place.
+        script.request(walkInPlace);
+        field.stepFor(APPROACH_SECONDS);
         // Where the player stands after settling decides the kick's direction and the ball's place.
         const Pose2D stance = field.truth().groundPose();
         const double direction = stance.rotation - parameters.getSelfOrientation();
@@ -57,9 +65,11 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
 
         kick->behave(field.player().runtime().getModeling());
         script.request(kick->getMovementRequest());
-        field.step();
-        field.stepUntil([&] { return !field.player().isMoving(); }, MOTION_SECONDS);
-        script.request(nullptr);
+        // The walk takes its closing steps first; then the motion runs to its end.
+        field.stepUntil([&] { return field.player().isPlayingMotion(); }, MOTION_SECONDS);
+        field.stepUntil([&] { return !field.player().isPlayingMotion(); }, MOTION_SECONDS);
+        // And the game walks on.
+        script.request(walkInPlace);
 
         Vector2<double> checked = ground(field.ball());
         double checkedAt = field.truth().time;

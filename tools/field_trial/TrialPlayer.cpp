@@ -2,6 +2,9 @@
 
 #include "control/ControlImpl.h"
 #include "control/IdleState.h"
+#include "control/KeyframeMovementState.h"
+#include "control/KickMovementState.h"
+#include "control/NeuralMovementState.h"
 #include "perception/AgentPerception.h"
 #include "representations/NaoJoints.h"
 
@@ -53,6 +56,13 @@ double TrialPlayer::gameTime() {
 }
 
 bool TrialPlayer::isMoving() { return motion().state_cast<const control::IdleState*>() == nullptr; }
+
+bool TrialPlayer::isPlayingMotion() {
+    const control::ControlStateMachine& machine = motion();
+    return machine.state_cast<const control::KeyframeMovementState*>() != nullptr ||
+           machine.state_cast<const control::KickMovementState*>() != nullptr ||
+           machine.state_cast<const control::NeuralMovementState*>() != nullptr;
+}
 
 bool TrialPlayer::isLeftFootSwinging() { return motion().getWalk().isLeftFootSwinging(); }
 

@@ -44,6 +44,8 @@ public:
     const CycleCount& count() const { return counted; }
     /// False once the motion asked for has ended: motion control is idle.
     bool isMoving();
+    /// A kick, a keyframe page or a neural motion runs (not the walk).
+    bool isPlayingMotion();
     /// Turns at every walk step.
     bool isLeftFootSwinging();
 
