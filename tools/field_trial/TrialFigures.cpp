@@ -40,6 +40,12 @@ const struct {
     {"heading_rms_deg", &TrialFigures::headingRms},
     {"odometry_translation_rms_m", &TrialFigures::odometryTranslationRms},
     {"odometry_rotation_rms_deg", &TrialFigures::odometryRotationRms},
+    {"left_score", &TrialFigures::leftScore},
+    {"right_score", &TrialFigures::rightScore},
+    {"goals", &TrialFigures::goals},
+    {"left_falls", &TrialFigures::leftFalls},
+    {"right_falls", &TrialFigures::rightFalls},
+    {"ball_travel_m", &TrialFigures::ballTravel},
 };
 
 std::string quoted(const std::string& text) {
@@ -88,7 +94,7 @@ double readNumber(const boost::property_tree::ptree& node) {
 
 std::string TrialFigures::toJson() const {
     std::ostringstream out;
-    out << "{\"trial\": " << quoted(trial) << ", \"body\": " << body
+    out << "{\"trial\": " << quoted(trial) << ", \"body\": " << (body == OWN_BODIES ? "null" : std::to_string(body))
         << ", \"failure\": " << (failure.empty() ? "null" : quoted(failure));
     for (const auto& figure : FIGURES) {
         const std::optional<double>& value = this->*figure.field;
@@ -110,7 +116,7 @@ TrialFigures TrialFigures::fromJson(const std::string& text) {
     try {
         boost::property_tree::read_json(in, tree);
         figures.trial = tree.get<std::string>("trial");
-        figures.body = tree.get<int>("body");
+        figures.body = tree.get<std::string>("body") == "null" ? OWN_BODIES : tree.get<int>("body");
         const std::string failure = tree.get<std::string>("failure");
         figures.failure = failure == "null" ? "" : failure;
         for (const auto& figure : FIGURES) {

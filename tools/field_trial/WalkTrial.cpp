@@ -35,7 +35,7 @@ double limit(const WalkLeg& leg, const Pose2D& velocity) {
 } // namespace
 
 WalkTrial::WalkTrial(std::string name, const Pose2D& start, std::vector<WalkLeg> legs, bool localisation)
-    : Trial(std::move(name)), start(start), legs(std::move(legs)), localisation(localisation) {}
+    : SinglePlayerTrial(std::move(name)), start(start), legs(std::move(legs)), localisation(localisation) {}
 
 void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
     standAt(field, start);

@@ -4,7 +4,7 @@
 #include "control/WalkMode.h"
 #include "marlowinds_lib/math/Pose2D.h"
 #include "tools/field_trial/LocalisationMeter.h"
-#include "tools/field_trial/Trial.h"
+#include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <string>
 #include <vector>
@@ -32,7 +32,7 @@ struct WalkLeg {
 /// upright; with
 /// localisation, the head scans as the agent's does and the player's pose
 /// estimate and the walk's odometry are measured against the truth.
-class WalkTrial : public Trial {
+class WalkTrial : public SinglePlayerTrial {
 public:
     WalkTrial(std::string name, const marlowinds_lib::math::Pose2D& start, std::vector<WalkLeg> legs,
               bool localisation = false);

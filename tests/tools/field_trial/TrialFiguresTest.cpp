@@ -42,6 +42,24 @@ TEST(TrialFiguresTest, WhatIsWrittenReadsBackWithAbsentFiguresStillAbsent) {
     EXPECT_DOUBLE_EQ(read.odometrySteps[1].truth.translation.y, 0.002);
 }
 
+TEST(TrialFiguresTest, AMatchReadsBackWithThePlayersOwnBodies) {
+    TrialFigures written;
+    written.trial = "match-half";
+    written.body = TrialFigures::OWN_BODIES;
+    written.leftScore = 2;
+    written.rightScore = 0;
+    written.ballTravel = 123.4;
+    const std::string json = written.toJson();
+    EXPECT_NE(json.find("\"body\": null"), std::string::npos) << json;
+
+    const TrialFigures read = TrialFigures::fromJson(json);
+    EXPECT_EQ(read.body, TrialFigures::OWN_BODIES);
+    EXPECT_EQ(read.leftScore, 2.0);
+    EXPECT_EQ(read.rightScore, 0.0);
+    EXPECT_DOUBLE_EQ(*read.ballTravel, 123.4);
+    EXPECT_FALSE(read.goals.has_value());
+}
+
 TEST(TrialFiguresTest, AFigureThatIsNotANumberIsWrittenAsAbsentAndARunWithoutFailureHasNone) {
     TrialFigures written;
     written.trial = "stand";
