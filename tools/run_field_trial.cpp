@@ -13,8 +13,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -42,22 +40,6 @@ const char* const ABOUT =
     "missed cycle, or a truth not finite. A match runs with no other trial beside it.\n\n"
     "The figures are printed as a Markdown table and written, one object per trial and body type, to a JSON\n"
     "file. The columns:\n";
-
-void writeFigures(const std::vector<TrialFigures>& figures, const std::string& file) {
-    const std::string aside = file + ".part";
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        out << "{\"trials\": [\n";
-        for (std::size_t row = 0; row < figures.size(); ++row) {
-            out << "  " << figures[row].toJson() << (row + 1 < figures.size() ? ",\n" : "\n");
-        }
-        out << "]}\n";
-        if (!out.flush()) {
-            throw std::runtime_error("cannot write " + aside);
-        }
-    }
-    std::filesystem::rename(aside, file);
-}
 
 /// "path=file" of a --replace.
 std::pair<std::string, std::string> replacement(const std::string& text) {
@@ -212,7 +194,7 @@ int main(int argc, char** argv) {
             configuration, Damage{given["damage"].as<double>(), given["seed"].as<unsigned>()}, given["jobs"].as<int>());
         const std::vector<TrialFigures> figures = scheduler.run(runs, std::cerr);
         FiguresTable::print(figures, std::cout);
-        writeFigures(figures, given["output"].as<std::string>());
+        TrialFigures::writeFile(figures, given["output"].as<std::string>());
         if (given.count("ci")) {
             const std::vector<std::string> problems = ciProblems(runs, figures);
             for (const std::string& problem : problems) {

@@ -62,6 +62,13 @@ struct TrialFigures {
     std::string toJson() const;
     /// Throws std::runtime_error for a text that is not such an object.
     static TrialFigures fromJson(const std::string& text);
+
+    /// The figures of a run as one file, {"trials": [...]}, written aside and
+    /// renamed into place; throws std::runtime_error naming the file.
+    static void writeFile(const std::vector<TrialFigures>& figures, const std::string& file);
+    /// What writeFile wrote; throws std::runtime_error naming the file for one
+    /// that cannot be read or holds no such figures.
+    static std::vector<TrialFigures> readFile(const std::string& file);
 };
 
 } // namespace field_trial
