@@ -400,19 +400,20 @@ TEST_F(AgentEndToEndTest, TheGoalkeeperAndTheKickOffTakerPlayThroughEveryPlayMod
 }
 
 TEST_F(AgentEndToEndTest, AFallenPlayerPlaysTheStandUpPageOfTheWayItLiesAndNeitherSpeaksNorBeams) {
-    // Extremes the left shoulder's pitch and knee reach from the straight posture
-    // the server starts the joints in, on each page (the pages' own signs).
+    // Extremes the left shoulder's pitch, its yaw (outwards) and the knee reach from the
+    // straight posture the server starts the joints in, on each page (the pages' own signs).
     const struct {
         std::array<double, 3> acceleration;
         const char* page;
-        double lowestShoulder, highestKnee;
+        double lowestShoulder, widestShoulder, highestKnee;
     } cases[] = {
-        {{0.0, -9.81, 0.0}, "standUpFromFront", -0.5, 2.2},
-        {{0.0, 9.81, 0.0}, "standUpFromBackOptimization", 0.0, 2.2},
-        {{9.81, 0.0, 0.0}, "moveArmToFallBack", -1.5, 0.0},
+        {{0.0, -9.81, 0.0}, "standUpFromFront", -0.5, 0.3, 2.2},
+        {{0.0, 9.81, 0.0}, "standUpFromBackOptimization", 0.0, 0.3, 2.2},
+        {{9.81, 0.0, 0.0}, "moveArmToFallBack", 0.0, 1.65, 0.0},
     };
     // The server's joint angles of the shoulder's pitch and the knee have the pages' opposite sign.
     constexpr std::size_t LEFT_SHOULDER_PITCH = 2;
+    constexpr std::size_t LEFT_SHOULDER_YAW = 3;
     constexpr std::size_t LEFT_KNEE = 13;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.page);
@@ -420,11 +421,13 @@ TEST_F(AgentEndToEndTest, AFallenPlayerPlaysTheStandUpPageOfTheWayItLiesAndNeith
         builder.world().acceleration = c.acceleration;
         ASSERT_NO_FATAL_FAILURE(startAndConnect(5)); // before kick-off: a standing player only beams
         double lowestShoulder = 0.0;
+        double widestShoulder = 0.0;
         double highestKnee = 0.0;
         for (int cycle = 0; cycle < 150; ++cycle) {
             CommandMessage command;
             ASSERT_NO_FATAL_FAILURE(playCycle(&command));
             lowestShoulder = std::min(lowestShoulder, -builder.getJointAngles()[LEFT_SHOULDER_PITCH]);
+            widestShoulder = std::max(widestShoulder, builder.getJointAngles()[LEFT_SHOULDER_YAW]);
             highestKnee = std::max(highestKnee, -builder.getJointAngles()[LEFT_KNEE]);
             if (cycle >= 20) { // the fall is seen by then
                 EXPECT_FALSE(command.beam.has_value()) << "cycle " << cycle;
@@ -432,6 +435,7 @@ TEST_F(AgentEndToEndTest, AFallenPlayerPlaysTheStandUpPageOfTheWayItLiesAndNeith
             }
         }
         EXPECT_NEAR(lowestShoulder, c.lowestShoulder, 0.15);
+        EXPECT_NEAR(widestShoulder, c.widestShoulder, 0.15);
         EXPECT_NEAR(highestKnee, c.highestKnee, 0.15);
         // The head straight ahead.
         EXPECT_NEAR(builder.getJointAngles()[0], 0.0, 0.02);
