@@ -1,6 +1,8 @@
 #include "tools/field_trial/KickTrial.h"
 
+#include "control/KeyframeRequest.h"
 #include "control/WalkRequest.h"
+#include "control/keyframe/KeyframeType.h"
 
 #include "marlowinds_lib/math/MathUtils.h"
 
@@ -41,16 +43,22 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
     const auto& parameters = kick->getKickParameters();
     ScriptedDecision& script = field.player().script();
     const auto walkInPlace = std::make_shared<control::WalkRequest>(Pose2D(), control::WalkMode::PRECISE);
+    const auto standing = std::make_shared<control::KeyframeRequest>(control::keyframe::KeyframeType::INIT, false);
     field.posture().reset();
     double distances = 0.0;
     double errors = 0.0;
     int directed = 0;
+    int falls = 0;
     for (int attempt = 0; attempt < KICKS; ++attempt) {
         // The last kick's ball out of the way of the player's placing.
         if (!field.placeBall(START_X, BALL_ASIDE_Y)) {
             throw std::runtime_error("the trainer could not place the ball");
         }
-        standAt(field, Pose2D(parameters.getSelfOrientation(), START_X, 0.0));
+        // Held in a standing page, so that the walk starts afresh from it as after any page: dropping
+        // every request mid-walk would leave the walk to resume from a stale step.
+        standAt(field, Pose2D(parameters.getSelfOrientation(), START_X, 0.0), standing);
+        // Only the kick's own falls count, from its approach to the ball's rest.
+        const int fallsBefore = field.posture().getFalls();
         // The kick starts as in a game: from the walk, which the approach leaves stepping in place.
         script.request(walkInPlace);
         field.stepFor(APPROACH_SECONDS);
@@ -85,6 +93,7 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
                 return resting;
             },
             ROLLING_SECONDS);
+        falls += field.posture().getFalls() - fallsBefore;
         const Vector2<double> travel = ground(field.ball()) - before;
         distances += travel.norm();
         if (travel.norm() >= MOVED) {
@@ -92,7 +101,7 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
             ++directed;
         }
     }
-    figures.falls = field.posture().getFalls();
+    figures.falls = falls;
     figures.kickDistance = distances / KICKS;
     if (directed > 0) {
         figures.kickDirectionError = MathUtils::radiansToDegrees(errors / directed);

@@ -1,6 +1,7 @@
 #include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace tools {
 namespace field_trial {
@@ -35,9 +36,10 @@ void SinglePlayerTrial::perform(const TrialFolder& folder, int body, const Damag
     }
 }
 
-void SinglePlayerTrial::standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose) {
+void SinglePlayerTrial::standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose,
+                                std::shared_ptr<control::MovementRequest> holding) {
     ScriptedDecision& script = field.player().script();
-    script.request(nullptr);
+    script.request(std::move(holding));
     script.setStandUp(false);
     if (!field.place(pose)) {
         throw std::runtime_error("the trainer could not place the player");

@@ -1,9 +1,11 @@
 #ifndef TOOLS_FIELD_TRIAL_SINGLEPLAYERTRIAL_H
 #define TOOLS_FIELD_TRIAL_SINGLEPLAYERTRIAL_H
 
+#include "control/MovementRequest.h"
 #include "marlowinds_lib/math/Pose2D.h"
 #include "tools/field_trial/Trial.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -22,9 +24,11 @@ public:
     virtual void run(TrialField& field, TrialFigures& figures) const = 0;
 
 protected:
-    /// Puts the player standing at the pose (field frame), asks for no
-    /// movement and lets it settle for a second.
-    static void standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose);
+    /// Puts the player standing at the pose (field frame) and lets it settle
+    /// for a second, holding the movement asked for meanwhile (none: every
+    /// joint at zero).
+    static void standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose,
+                        std::shared_ptr<control::MovementRequest> holding = nullptr);
 };
 
 } // namespace field_trial
