@@ -407,7 +407,7 @@ TEST_F(AgentEndToEndTest, AFallenPlayerPlaysTheStandUpPageOfTheWayItLiesAndNeith
         const char* page;
         double lowestShoulder, highestKnee;
     } cases[] = {
-        {{0.0, -9.81, 0.0}, "standUpFromFront", -0.5, 2.2},
+        {{0.0, -9.81, 0.0}, "standUpFromFront", -0.55, 1.25},
         {{0.0, 9.81, 0.0}, "standUpFromBackOptimization", 0.0, 2.2},
         {{9.81, 0.0, 0.0}, "moveArmToFallBack", -1.5, 0.0},
     };
