@@ -150,13 +150,21 @@ bool TrialField::place(const marlowinds_lib::math::Pose2D& pose) {
 
 bool TrialField::placeBall(double x, double y) {
     constexpr double BALL_RADIUS = 0.042;
-    wizard->setBallPositionAndVelocity({x, y, BALL_RADIUS}, {0.0, 0.0, 0.0});
-    return stepUntil(
-        [&] {
-            const auto at = ball();
-            return std::hypot(at.x - x, at.y - y) < ARRIVED;
-        },
-        COMMAND_SECONDS);
+    // A ball put where a stepping foot stands is thrown off at once: the
+    // trainer tries again until the spot is free.
+    constexpr double RETRY_SECONDS = 0.1;
+    for (long attempt = std::lround(COMMAND_SECONDS / RETRY_SECONDS); attempt > 0; --attempt) {
+        wizard->setBallPositionAndVelocity({x, y, BALL_RADIUS}, {0.0, 0.0, 0.0});
+        if (stepUntil(
+                [&] {
+                    const auto at = ball();
+                    return std::hypot(at.x - x, at.y - y) < ARRIVED;
+                },
+                RETRY_SECONDS)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace field_trial
