@@ -13,8 +13,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -33,24 +31,15 @@ const char* const ABOUT =
     "repeatable), with one player built from the agent's runtime whose decision making is a script, and the\n"
     "wizard on the monitor port for the truth and the trainer's commands. The server is the command in the\n"
     "environment variable RCSSSERVER3D (it takes --agent-port, --monitor-port and --sync).\n\n"
+    "The matches (match-half: 300 s of game time, match-minute: 60 s) play the team against itself instead:\n"
+    "22 processes of the agent's program of this build, eleven a side, each choosing its body type by its\n"
+    "uniform number and reading the configuration below from the trial's folder. They are started one at a time,\n"
+    "each once the wizard sees it on the field; the wizard kicks off once they stand, and watches the game until\n"
+    "its clock reaches the match's end. Each player's output goes to a log file in the trial's folder, kept when\n"
+    "the match fails: a player whose process ended before the end or not cleanly when asked to (SIGTERM), a\n"
+    "missed cycle, or a truth not finite. A match runs with no other trial beside it.\n\n"
     "The figures are printed as a Markdown table and written, one object per trial and body type, to a JSON\n"
     "file. The columns:\n";
-
-void writeFigures(const std::vector<TrialFigures>& figures, const std::string& file) {
-    const std::string aside = file + ".part";
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        out << "{\"trials\": [\n";
-        for (std::size_t row = 0; row < figures.size(); ++row) {
-            out << "  " << figures[row].toJson() << (row + 1 < figures.size() ? ",\n" : "\n");
-        }
-        out << "]}\n";
-        if (!out.flush()) {
-            throw std::runtime_error("cannot write " + aside);
-        }
-    }
-    std::filesystem::rename(aside, file);
-}
 
 /// "path=file" of a --replace.
 std::pair<std::string, std::string> replacement(const std::string& text) {
@@ -101,6 +90,10 @@ std::vector<TrialRun> chosenRuns(const TrialCatalogue& catalogue, const options:
         }
     }
     for (const Trial* trial : trials) {
+        if (!trial->playsEachBody()) {
+            runs.push_back({trial, TrialFigures::OWN_BODIES});
+            continue;
+        }
         for (const int body : bodies) {
             runs.push_back({trial, body});
         }
@@ -137,8 +130,9 @@ int main(int argc, char** argv) {
     options::options_description described("Options");
     described.add_options()("help", "this text")("list", "the trials' names, and the CI subset")(
         "trial", options::value<std::vector<std::string>>(),
-        "a trial, or a family of them (\"walk\", \"kick\", \"get-up\"), repeatable; default all")(
-        "body", options::value<std::vector<int>>(), "a body type, 0 to 4, repeatable; default all")(
+        "a trial, or a family of them (\"walk\", \"kick\", \"get-up\", \"match\"), repeatable; default all")(
+        "body", options::value<std::vector<int>>(),
+        "a body type, 0 to 4, repeatable; default all (a match's players choose their own)")(
         "ci", "the short CI subset, failing on a crash, a figure not finite, a missed cycle, or a fall while "
               "standing or walking")("jobs,j", options::value<int>()->default_value(1), "trials run at once")(
         "configuration", options::value<std::string>()->default_value("../configuration/core"),
@@ -147,8 +141,9 @@ int main(int argc, char** argv) {
         "path=file: the file in place of the configuration's file at path (e.g. "
         "control/walk/sprint-parameters.json=mine.json), repeatable")(
         "damage", options::value<double>()->default_value(0.0),
-        "the share (0 to 1) of server messages damaged on their way to the player")(
-        "seed", options::value<unsigned>()->default_value(1), "the seed of the damage")(
+        "the share (0 to 1) of server messages damaged on their way to the player (not to a match's players, which "
+        "connect to the server directly)")("seed", options::value<unsigned>()->default_value(1),
+                                           "the seed of the damage")(
         "output", options::value<std::string>()->default_value("field_trial.json"), "the JSON file of the figures");
 
     options::variables_map given;
@@ -169,7 +164,7 @@ int main(int argc, char** argv) {
             }
             std::cout << "\nCI subset:";
             for (const auto& [name, body] : TrialCatalogue::getCiSubset()) {
-                std::cout << " " << name << "/" << body;
+                std::cout << " " << name << (body == TrialFigures::OWN_BODIES ? "" : "/" + std::to_string(body));
             }
             std::cout << std::endl;
             return EXIT_SUCCESS;
@@ -199,7 +194,7 @@ int main(int argc, char** argv) {
             configuration, Damage{given["damage"].as<double>(), given["seed"].as<unsigned>()}, given["jobs"].as<int>());
         const std::vector<TrialFigures> figures = scheduler.run(runs, std::cerr);
         FiguresTable::print(figures, std::cout);
-        writeFigures(figures, given["output"].as<std::string>());
+        TrialFigures::writeFile(figures, given["output"].as<std::string>());
         if (given.count("ci")) {
             const std::vector<std::string> problems = ciProblems(runs, figures);
             for (const std::string& problem : problems) {

@@ -2,6 +2,7 @@
 // in a process of its own, whose crash or failure is its own.
 #include "tests/support/Watchdog.h"
 #include "tools/field_trial/RealServer.h"
+#include "tools/field_trial/SinglePlayerTrial.h"
 #include "tools/field_trial/TrialScheduler.h"
 
 #include <gtest/gtest.h>
@@ -17,24 +18,24 @@ namespace tools {
 namespace field_trial {
 namespace {
 
-class Crashing : public Trial {
+class Crashing : public SinglePlayerTrial {
 public:
-    Crashing() : Trial("crashing") {}
+    Crashing() : SinglePlayerTrial("crashing") {}
     void run(TrialField& /*field*/, TrialFigures& /*figures*/) const override { std::raise(SIGSEGV); }
 };
 
-class Refusing : public Trial {
+class Refusing : public SinglePlayerTrial {
 public:
-    Refusing() : Trial("refusing") {}
+    Refusing() : SinglePlayerTrial("refusing") {}
     void run(TrialField& field, TrialFigures& /*figures*/) const override {
         field.stepFor(0.2);
         throw std::runtime_error("refused on purpose");
     }
 };
 
-class Standing : public Trial {
+class Standing : public SinglePlayerTrial {
 public:
-    Standing() : Trial("standing") {}
+    Standing() : SinglePlayerTrial("standing") {}
     void run(TrialField& field, TrialFigures& figures) const override {
         standAt(field, marlowinds_lib::math::Pose2D(0.5, -2.0, 1.0));
         field.posture().reset();

@@ -15,7 +15,7 @@ constexpr double FALL_SECONDS = 3.0;
 
 } // namespace
 
-GetUpTrial::GetUpTrial(const std::string& fallPage) : Trial("get-up-" + fallPage), fallPage(fallPage) {}
+GetUpTrial::GetUpTrial(const std::string& fallPage) : SinglePlayerTrial("get-up-" + fallPage), fallPage(fallPage) {}
 
 void GetUpTrial::run(TrialField& field, TrialFigures& figures) const {
     ScriptedDecision& script = field.player().script();

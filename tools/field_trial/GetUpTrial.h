@@ -1,7 +1,7 @@
 #ifndef TOOLS_FIELD_TRIAL_GETUPTRIAL_H
 #define TOOLS_FIELD_TRIAL_GETUPTRIAL_H
 
-#include "tools/field_trial/Trial.h"
+#include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace field_trial {
 /// stands up as the decision cycle would have it. Measures how often the page
 /// threw it, how often it got up within twenty seconds, and the mean time from
 /// lying (fallen, the fall page over) to upright.
-class GetUpTrial : public Trial {
+class GetUpTrial : public SinglePlayerTrial {
 public:
     static constexpr int ATTEMPTS = 10;
     static constexpr double GET_UP_SECONDS = 20.0;

@@ -35,7 +35,7 @@ Vector2<double> ground(const marlowinds_lib::math::Vector3<double>& point) { ret
 } // namespace
 
 KickTrial::KickTrial(std::string name, std::shared_ptr<decision_making::behavior::kick_behavior::Kick> kick)
-    : Trial(std::move(name)), kick(std::move(kick)) {}
+    : SinglePlayerTrial(std::move(name)), kick(std::move(kick)) {}
 
 void KickTrial::run(TrialField& field, TrialFigures& figures) const {
     const auto& parameters = kick->getKickParameters();

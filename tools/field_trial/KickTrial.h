@@ -2,7 +2,7 @@
 #define TOOLS_FIELD_TRIAL_KICKTRIAL_H
 
 #include "decision_making/behavior/kick_behavior/Kick.h"
-#include "tools/field_trial/Trial.h"
+#include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <memory>
 #include <string>
@@ -14,7 +14,7 @@ namespace field_trial {
 /// for a kick along the field's x axis, with the ball where the kick's pose
 /// puts it, and plays the kick. Measures how far the ball went and its
 /// direction's error against the kick's, both means, and the falls.
-class KickTrial : public Trial {
+class KickTrial : public SinglePlayerTrial {
 public:
     static constexpr int KICKS = 3;
 

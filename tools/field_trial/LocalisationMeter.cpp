@@ -2,6 +2,7 @@
 
 #include "marlowinds_lib/math/MathUtils.h"
 #include "modeling/FieldFrame.h"
+#include "representations/MarlowindsConstants.h"
 #include "tools/localization_harness/ErrorStatistics.h"
 
 #include <cmath>
@@ -15,8 +16,9 @@ using localization_harness::ErrorStatistics;
 using marlowinds_lib::math::MathUtils;
 using marlowinds_lib::math::Pose2D;
 
-/// Game times are multiples of a cycle written with two decimals.
-constexpr double SAME_TIME = 1e-6;
+/// The monitor's clock drifts from the player's by a fraction of a
+/// millisecond within a minute, so times match to the nearest cycle.
+constexpr double SAME_TIME = representations::MarlowindsConstants::SAMPLE_TIME / 2.0;
 
 /// pose seen from frame.
 Pose2D relative(const Pose2D& frame, const Pose2D& pose) {
@@ -88,6 +90,10 @@ void LocalisationMeter::fill(TrialFigures& figures) const {
         figures.positionP95 = ErrorStatistics::percentile(positionErrors, 0.95);
         figures.headingRms = MathUtils::radiansToDegrees(ErrorStatistics::rootMeanSquare(headingErrors));
     }
+    fillOdometry(figures);
+}
+
+void LocalisationMeter::fillOdometry(TrialFigures& figures) const {
     if (steps.empty()) {
         return;
     }

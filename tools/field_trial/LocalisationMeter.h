@@ -35,7 +35,10 @@ public:
 
     /// After every cycle: what the player believed and the latest truth.
     void observe(const BelievedPose& believed, const TrueBody& truth);
+    /// The estimate's figures and the odometry's.
     void fill(TrialFigures& figures) const;
+    /// The odometry's figures alone, for a walk whose estimate is not judged.
+    void fillOdometry(TrialFigures& figures) const;
 
 private:
     struct Cycle {

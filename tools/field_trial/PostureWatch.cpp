@@ -3,7 +3,7 @@
 namespace tools {
 namespace field_trial {
 
-void PostureWatch::observe(const TrueBody& body) {
+void PostureWatch::observe(const TrueBody& body, bool placed) {
     const double time = body.time;
     if (!body.known || time <= lastTime) {
         return;
@@ -18,7 +18,12 @@ void PostureWatch::observe(const TrueBody& body) {
     if (body.isFallen() && !down) {
         ++falls;
         down = true;
-    } else if (body.isUpright()) {
+        fellAt = time;
+    } else if (body.isUpright() && down) {
+        if (!placed) {
+            ++getUps;
+            gettingUpSeconds += time - fellAt;
+        }
         down = false;
     }
     lastUpright = body.isUpright();

@@ -1,12 +1,9 @@
 #include "tools/field_trial/RealServer.h"
 
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -25,8 +22,6 @@ namespace field_trial {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr auto GRACE = 5s;
 
 sockaddr_in loopback(int port) {
     sockaddr_in address{};
@@ -104,51 +99,17 @@ std::string RealServer::command() {
     return command == nullptr || ::access(command, X_OK) != 0 ? "" : command;
 }
 
-RealServer::RealServer(const std::string& folder) : logFile(folder + "/server.log") {
+RealServer::RealServer(const std::string& folder) {
     std::tie(agentPort, monitorPort) = freePorts();
-
-    std::vector<std::string> arguments = {
-        command(),  "--agent-port", std::to_string(agentPort), "--monitor-port", std::to_string(monitorPort), "--sync",
-        "--rundir", folder + "/run"};
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    const pid_t parent = ::getpid();
-    pid = ::fork();
-    if (pid < 0) {
-        throw std::runtime_error("cannot start " + arguments[0]);
-    }
-    if (pid == 0) {
-        // Only async-signal-safe calls between fork and exec. A server whose
-        // owner died would otherwise run on, unsynchronised, at full speed.
-        if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != parent) {
-            ::_exit(127);
-        }
-        const int log = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (log < 0 || ::dup2(log, STDOUT_FILENO) < 0 || ::dup2(log, STDERR_FILENO) < 0) {
-            ::_exit(127);
-        }
-        // The owner's connections and files are none of the server's business.
-        ::close_range(STDERR_FILENO + 1, ~0U, 0);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-}
-
-RealServer::~RealServer() {
-    // Never kill(-1, ...): that would signal every process we may signal.
-    if (pid > 0 && ::kill(pid, SIGINT) == 0 && !hasEnded(GRACE)) {
-        ::kill(pid, SIGKILL);
-        hasEnded(GRACE);
-    }
+    process.emplace(std::vector<std::string>{command(), "--agent-port", std::to_string(agentPort), "--monitor-port",
+                                             std::to_string(monitorPort), "--sync", "--rundir", folder + "/run"},
+                    folder + "/server.log", SIGINT);
 }
 
 bool RealServer::waitUntilListening(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!listening(agentPort) || !listening(monitorPort)) {
-        if (hasEnded(0ms) || std::chrono::steady_clock::now() > deadline) {
+        if (process->hasEnded(0ms) || std::chrono::steady_clock::now() > deadline) {
             return false;
         }
         std::this_thread::sleep_for(100ms);
@@ -156,22 +117,8 @@ bool RealServer::waitUntilListening(std::chrono::milliseconds timeout) {
     return true;
 }
 
-bool RealServer::hasEnded(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    int status = 0;
-    while (pid > 0 && ::waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    // Reaped: the id may be another process's from now on.
-    pid = -1;
-    return true;
-}
-
 std::string RealServer::log() const {
-    std::ifstream in(logFile, std::ios::binary);
+    std::ifstream in(getLogFile(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -1,9 +1,9 @@
 #ifndef TOOLS_FIELD_TRIAL_TRIAL_H
 #define TOOLS_FIELD_TRIAL_TRIAL_H
 
-#include "marlowinds_lib/math/Pose2D.h"
 #include "tools/field_trial/TrialField.h"
 #include "tools/field_trial/TrialFigures.h"
+#include "tools/field_trial/TrialFolder.h"
 
 #include <string>
 #include <utility>
@@ -11,7 +11,7 @@
 namespace tools {
 namespace field_trial {
 
-/// One measured exercise of the player, played on a fresh field.
+/// One measured exercise of the player, played against a server of its own.
 class Trial {
 public:
     explicit Trial(std::string name) : name(std::move(name)) {}
@@ -20,20 +20,14 @@ public:
     const std::string& getName() const { return name; }
     /// Whether a fall fails the trial in the CI subset (standing and walking).
     virtual bool mustStayUp() const { return false; }
-    /// Plays the trial on a server of its own, whose files go to the folder,
-    /// and fills in the figures; a failure is said in them. Here on a field
-    /// with one player of the body type, built in this process, and with the
-    /// figures of its cycles. A trial of more players (a match of the agent's
-    /// own program) would start them itself.
-    virtual void perform(const std::string& serverFolder, int body, const Damage& damage, TrialFigures& figures) const;
-    /// Plays the trial on the field and fills in the figures it measures.
-    /// Throws std::runtime_error when the field fails it (no truth, a lost connection).
-    virtual void run(TrialField& field, TrialFigures& figures) const = 0;
-
-protected:
-    /// Puts the player standing at the pose (field frame), asks for no
-    /// movement and lets it settle for a second.
-    static void standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose);
+    /// Whether it is played once for each body type; else once, its players
+    /// choosing their own (TrialFigures::OWN_BODIES).
+    virtual bool playsEachBody() const { return true; }
+    /// Whether it needs the machine to itself: no other trial runs beside it.
+    virtual bool runsAlone() const { return false; }
+    /// Plays the trial in the folder, whose working folder is the current
+    /// one, and fills in the figures; a failure is said in them.
+    virtual void perform(const TrialFolder& folder, int body, const Damage& damage, TrialFigures& figures) const = 0;
 
 private:
     std::string name;

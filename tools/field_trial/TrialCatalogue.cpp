@@ -6,6 +6,7 @@
 #include "marlowinds_lib/math/MathUtils.h"
 #include "tools/field_trial/GetUpTrial.h"
 #include "tools/field_trial/KickTrial.h"
+#include "tools/field_trial/MatchTrial.h"
 #include "tools/field_trial/StandTrial.h"
 #include "tools/field_trial/WalkTrial.h"
 
@@ -113,6 +114,8 @@ TrialCatalogue::TrialCatalogue() {
         trials.push_back(std::make_unique<GetUpTrial>(page));
     }
     addKicks(trials);
+    trials.push_back(std::make_unique<MatchTrial>("match-half", 300.0));
+    trials.push_back(std::make_unique<MatchTrial>("match-minute", 60.0));
 }
 
 std::vector<const Trial*> TrialCatalogue::select(const std::string& name) const {
@@ -127,10 +130,17 @@ std::vector<const Trial*> TrialCatalogue::select(const std::string& name) const 
 }
 
 const std::vector<std::pair<std::string, int>>& TrialCatalogue::getCiSubset() {
-    // What the shipped motion data passes: standing, and walks at speeds the walk holds.
+    // What the shipped motion data passes: standing, and walks at speeds the walk holds; and a short match.
     static const std::vector<std::pair<std::string, int>> subset = {
-        {"stand", 0},       {"stand", 4},       {"walk-forward-precise", 0}, {"walk-forward-precise", 4},
-        {"walk-circle", 0}, {"walk-circle", 4}, {"get-up-fallBack", 0},      {"kick-superKickLeft", 4},
+        {"stand", 0},
+        {"stand", 4},
+        {"walk-forward-precise", 0},
+        {"walk-forward-precise", 4},
+        {"walk-circle", 0},
+        {"walk-circle", 4},
+        {"get-up-fallBack", 0},
+        {"kick-superKickLeft", 4},
+        {"match-minute", TrialFigures::OWN_BODIES},
     };
     return subset;
 }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -40,6 +42,12 @@ const struct {
     {"heading_rms_deg", &TrialFigures::headingRms},
     {"odometry_translation_rms_m", &TrialFigures::odometryTranslationRms},
     {"odometry_rotation_rms_deg", &TrialFigures::odometryRotationRms},
+    {"left_score", &TrialFigures::leftScore},
+    {"right_score", &TrialFigures::rightScore},
+    {"goals", &TrialFigures::goals},
+    {"left_falls", &TrialFigures::leftFalls},
+    {"right_falls", &TrialFigures::rightFalls},
+    {"ball_travel_m", &TrialFigures::ballTravel},
 };
 
 std::string quoted(const std::string& text) {
@@ -84,11 +92,38 @@ double readNumber(const boost::property_tree::ptree& node) {
     return value;
 }
 
+/// The figures of one object; throws what the tree's reader throws, or
+/// std::runtime_error for a value of the wrong kind.
+TrialFigures figuresOf(const boost::property_tree::ptree& tree) {
+    TrialFigures figures;
+    figures.trial = tree.get<std::string>("trial");
+    figures.body = tree.get<std::string>("body") == "null" ? TrialFigures::OWN_BODIES : tree.get<int>("body");
+    const std::string failure = tree.get<std::string>("failure");
+    figures.failure = failure == "null" ? "" : failure;
+    for (const auto& figure : FIGURES) {
+        const auto& node = tree.get_child(figure.key);
+        if (node.data() != "null") {
+            figures.*figure.field = readNumber(node);
+        }
+    }
+    for (const auto& step : tree.get_child("odometry_steps")) {
+        std::vector<double> values;
+        for (const auto& value : step.second) {
+            values.push_back(readNumber(value.second));
+        }
+        if (values.size() != 6) {
+            throw std::runtime_error("an odometry step is not six numbers");
+        }
+        figures.odometrySteps.push_back({{values[2], values[0], values[1]}, {values[5], values[3], values[4]}});
+    }
+    return figures;
+}
+
 } // namespace
 
 std::string TrialFigures::toJson() const {
     std::ostringstream out;
-    out << "{\"trial\": " << quoted(trial) << ", \"body\": " << body
+    out << "{\"trial\": " << quoted(trial) << ", \"body\": " << (body == OWN_BODIES ? "null" : std::to_string(body))
         << ", \"failure\": " << (failure.empty() ? "null" : quoted(failure));
     for (const auto& figure : FIGURES) {
         const std::optional<double>& value = this->*figure.field;
@@ -106,31 +141,40 @@ std::string TrialFigures::toJson() const {
 TrialFigures TrialFigures::fromJson(const std::string& text) {
     boost::property_tree::ptree tree;
     std::istringstream in(text);
-    TrialFigures figures;
     try {
         boost::property_tree::read_json(in, tree);
-        figures.trial = tree.get<std::string>("trial");
-        figures.body = tree.get<int>("body");
-        const std::string failure = tree.get<std::string>("failure");
-        figures.failure = failure == "null" ? "" : failure;
-        for (const auto& figure : FIGURES) {
-            const auto& node = tree.get_child(figure.key);
-            if (node.data() != "null") {
-                figures.*figure.field = readNumber(node);
-            }
-        }
-        for (const auto& step : tree.get_child("odometry_steps")) {
-            std::vector<double> values;
-            for (const auto& value : step.second) {
-                values.push_back(readNumber(value.second));
-            }
-            if (values.size() != 6) {
-                throw std::runtime_error("an odometry step is not six numbers");
-            }
-            figures.odometrySteps.push_back({{values[2], values[0], values[1]}, {values[5], values[3], values[4]}});
-        }
+        return figuresOf(tree);
     } catch (const std::exception& error) {
         throw std::runtime_error(std::string("unreadable trial figures: ") + error.what());
+    }
+}
+
+void TrialFigures::writeFile(const std::vector<TrialFigures>& figures, const std::string& file) {
+    const std::string aside = file + ".part";
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        out << "{\"trials\": [\n";
+        for (std::size_t row = 0; row < figures.size(); ++row) {
+            out << "  " << figures[row].toJson() << (row + 1 < figures.size() ? ",\n" : "\n");
+        }
+        out << "]}\n";
+        if (!out.flush()) {
+            throw std::runtime_error("cannot write " + aside);
+        }
+    }
+    std::filesystem::rename(aside, file);
+}
+
+std::vector<TrialFigures> TrialFigures::readFile(const std::string& file) {
+    std::vector<TrialFigures> figures;
+    try {
+        boost::property_tree::ptree tree;
+        boost::property_tree::read_json(file, tree);
+        for (const auto& trial : tree.get_child("trials")) {
+            figures.push_back(figuresOf(trial.second));
+        }
+    } catch (const std::exception& error) {
+        throw std::runtime_error(file + ": unreadable trial figures: " + error.what());
     }
     return figures;
 }

@@ -20,6 +20,9 @@ struct OdometryStep {
 /// What one trial measured on one body type. A figure the trial does not
 /// measure stays empty.
 struct TrialFigures {
+    /// The body of a trial whose players each choose their own (a match).
+    static constexpr int OWN_BODIES = -1;
+
     std::string trial;
     int body = 0;
     /// Why the trial did not run to its end (a crash, a stall, a server that
@@ -46,12 +49,26 @@ struct TrialFigures {
     std::optional<double> headingRms;             // degrees
     std::optional<double> odometryTranslationRms; // m per step
     std::optional<double> odometryRotationRms;    // degrees per step
+    // A match's own:
+    std::optional<double> leftScore;
+    std::optional<double> rightScore;
+    std::optional<double> goals;
+    std::optional<double> leftFalls;
+    std::optional<double> rightFalls;
+    std::optional<double> ballTravel; // m
     std::vector<OdometryStep> odometrySteps;
 
-    /// One JSON object; absent figures are null.
+    /// One JSON object; absent figures are null, and so is the body OWN_BODIES.
     std::string toJson() const;
     /// Throws std::runtime_error for a text that is not such an object.
     static TrialFigures fromJson(const std::string& text);
+
+    /// The figures of a run as one file, {"trials": [...]}, written aside and
+    /// renamed into place; throws std::runtime_error naming the file.
+    static void writeFile(const std::vector<TrialFigures>& figures, const std::string& file);
+    /// What writeFile wrote; throws std::runtime_error naming the file for one
+    /// that cannot be read or holds no such figures.
+    static std::vector<TrialFigures> readFile(const std::string& file);
 };
 
 } // namespace field_trial

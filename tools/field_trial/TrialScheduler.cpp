@@ -1,5 +1,7 @@
 #include "tools/field_trial/TrialScheduler.h"
 
+#include "tools/field_trial/ChildProcess.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -7,7 +9,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -28,10 +29,8 @@ const char* const LOG_FILE = "trial.log";
 constexpr auto POLL = 20ms;
 
 std::string failureOf(int status) {
-    if (WIFSIGNALED(status)) {
-        return std::string("crashed (") + ::strsignal(WTERMSIG(status)) + ")";
-    }
-    return "its process ended with status " + std::to_string(WEXITSTATUS(status));
+    const std::string end = ChildProcess::describeEnd(status);
+    return WIFSIGNALED(status) ? end : "its process " + end;
 }
 
 /// Written aside and renamed into place, so that a reader never sees half of it.
@@ -76,7 +75,8 @@ std::vector<TrialFigures> TrialScheduler::run(const std::vector<TrialRun>& runs,
     std::size_t next = 0;
     std::size_t done = 0;
     while (done < runs.size()) {
-        while (next < runs.size() && running.size() < static_cast<std::size_t>(jobs)) {
+        while (next < runs.size() && running.size() < static_cast<std::size_t>(jobs) &&
+               mayStart(*runs[next].trial, running, runs)) {
             running.push_back(start(next, runs[next]));
             ++next;
         }
@@ -101,12 +101,29 @@ std::vector<TrialFigures> TrialScheduler::run(const std::vector<TrialRun>& runs,
                 result = collect(runs[trial->index], *trial, status);
             }
             ++done;
-            progress << "[" << done << "/" << runs.size() << "] " << result.trial << ", body " << result.body << ": "
+            progress << "[" << done << "/" << runs.size() << "] " << result.trial
+                     << (result.body == TrialFigures::OWN_BODIES ? "" : ", body " + std::to_string(result.body)) << ": "
                      << (result.failure.empty() ? "done" : result.failure) << std::endl;
             trial = running.erase(trial);
         }
     }
     return figures;
+}
+
+bool TrialScheduler::mayStart(const Trial& trial, const std::vector<Running>& running,
+                              const std::vector<TrialRun>& runs) {
+    if (running.empty()) {
+        return true;
+    }
+    if (trial.runsAlone()) {
+        return false;
+    }
+    for (const Running& other : running) {
+        if (runs[other.index].trial->runsAlone()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 TrialScheduler::Running TrialScheduler::start(std::size_t index, const TrialRun& run) const {
@@ -157,7 +174,7 @@ void TrialScheduler::playHere(const TrialRun& run, const TrialFolder& folder) co
         ::close(output);
         std::filesystem::current_path(folder.getWorkingFolder());
         TrialFigures figures = named(run);
-        run.trial->perform(folder.getServerFolder(), run.body, damage, figures);
+        run.trial->perform(folder, run.body, damage, figures);
         writeWhole(folder.getRoot() + "/" + FIGURES_FILE, figures.toJson());
         status = 0;
     } catch (const std::exception& error) {

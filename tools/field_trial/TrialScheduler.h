@@ -23,9 +23,10 @@ struct TrialRun {
 };
 
 /// Runs trials, each in a process of its own with a server of its own on
-/// private ports, up to a number of them at once. A trial's process starts
-/// from this one's state, with nothing that another trial has changed (the
-/// agent keeps process-wide state), and a crash costs only that trial.
+/// private ports, up to a number of them at once; one that runs alone has the
+/// machine to itself. A trial's process starts from this one's state, with
+/// nothing that another trial has changed (the agent keeps process-wide
+/// state), and a crash costs only that trial.
 class TrialScheduler {
 public:
     /// Longest a trial may take (wall clock); its process is then killed.
@@ -46,6 +47,7 @@ private:
         std::chrono::steady_clock::time_point deadline;
     };
 
+    static bool mayStart(const Trial& trial, const std::vector<Running>& running, const std::vector<TrialRun>& runs);
     Running start(std::size_t index, const TrialRun& run) const;
     /// What the ended process left: its figures, or its failure.
     TrialFigures collect(const TrialRun& run, Running& running, int status) const;

@@ -35,7 +35,7 @@ double limit(const WalkLeg& leg, const Pose2D& velocity) {
 } // namespace
 
 WalkTrial::WalkTrial(std::string name, const Pose2D& start, std::vector<WalkLeg> legs, bool localisation)
-    : Trial(std::move(name)), start(start), legs(std::move(legs)), localisation(localisation) {}
+    : SinglePlayerTrial(std::move(name)), start(start), legs(std::move(legs)), localisation(localisation) {}
 
 void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
     standAt(field, start);
@@ -51,8 +51,7 @@ void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
         seconds +=
             limit(leg, decision_making::behavior::NavigationHelper().saturateWalkVelocity(leg.velocity, leg.mode));
     }
-    LocalisationMeter meter(
-        localisation ? static_cast<std::size_t>(seconds / representations::MarlowindsConstants::SAMPLE_TIME) : 0);
+    LocalisationMeter meter(static_cast<std::size_t>(seconds / representations::MarlowindsConstants::SAMPLE_TIME));
 
     field.posture().reset();
     Tally tally;
@@ -69,6 +68,8 @@ void WalkTrial::run(TrialField& field, TrialFigures& figures) const {
     }
     if (localisation) {
         meter.fill(figures);
+    } else {
+        meter.fillOdometry(figures);
     }
 }
 
@@ -130,9 +131,6 @@ void WalkTrial::step(TrialField& field, LocalisationMeter& meter) const {
     TrialPlayer& player = field.player();
     const bool leftFootSwung = player.isLeftFootSwinging();
     field.step();
-    if (!localisation) {
-        return;
-    }
     modeling::WorldModel& world = player.runtime().getModeling().getWorldModel();
     BelievedPose believed;
     believed.time = player.gameTime();

@@ -4,7 +4,7 @@
 #include "control/WalkMode.h"
 #include "marlowinds_lib/math/Pose2D.h"
 #include "tools/field_trial/LocalisationMeter.h"
-#include "tools/field_trial/Trial.h"
+#include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <string>
 #include <vector>
@@ -28,11 +28,12 @@ struct WalkLeg {
 /// Walks its legs from a start pose; a fallen player stands up as the
 /// decision cycle would have it, and the leg goes on once it is up. A leg ends
 /// at its goal, or after twice the time it should take and five seconds more.
-/// Measures falls, upright time, and the mean speed and turning rate while
-/// upright; with
+/// Measures falls, upright time, the mean speed and turning rate while
+/// upright, and the walk's odometry over each step against the truth (data to
+/// fit the odometry calibrator to, in every direction the trials walk); with
 /// localisation, the head scans as the agent's does and the player's pose
-/// estimate and the walk's odometry are measured against the truth.
-class WalkTrial : public Trial {
+/// estimate is measured against the truth too.
+class WalkTrial : public SinglePlayerTrial {
 public:
     WalkTrial(std::string name, const marlowinds_lib::math::Pose2D& start, std::vector<WalkLeg> legs,
               bool localisation = false);
@@ -49,7 +50,7 @@ private:
     };
 
     void walk(TrialField& field, const WalkLeg& leg, Tally& tally, LocalisationMeter& meter) const;
-    /// One cycle, with the meter fed when measuring localisation.
+    /// One cycle, with the meter fed.
     void step(TrialField& field, LocalisationMeter& meter) const;
 
     marlowinds_lib::math::Pose2D start;

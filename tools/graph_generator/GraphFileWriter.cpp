@@ -44,7 +44,10 @@ bool writeAll(int descriptor, const std::string& bytes) {
 } // namespace
 
 void writeGraphFile(const std::string& file, const utils::neural_network::proto::GraphDef& graph) {
-    const std::string bytes = serialize(graph);
+    writeFileThroughRename(file, serialize(graph));
+}
+
+void writeFileThroughRename(const std::string& file, const std::string& bytes) {
     const boost::filesystem::path folder = boost::filesystem::path(file).parent_path();
     boost::system::error_code folderError;
     if (!folder.empty()) {

@@ -15,6 +15,9 @@ namespace graph_generator {
 /// std::runtime_error naming the file; the target is then as it was.
 void writeGraphFile(const std::string& file, const utils::neural_network::proto::GraphDef& graph);
 
+/// Writes the bytes to the file in the same way, for a graph's source file.
+void writeFileThroughRename(const std::string& file, const std::string& bytes);
+
 } // namespace graph_generator
 } // namespace tools
 

@@ -1,6 +1,7 @@
 #include "tools/graph_generator/GraphKinds.h"
 
 #include "control/neural_network/NeuralPlayer.h"
+#include "tools/graph_generator/OdometryCalibration.h"
 #include "tools/graph_generator/Perceptron.h"
 #include "tools/graph_generator/PostureTrajectory.h"
 #include "tools/graph_generator/TrajectoryCompiler.h"
@@ -60,18 +61,12 @@ Activation toActivation(const GraphArguments& arguments) {
 }
 
 /// The walk's odometry calibrator: fed the precise flag and the displacement's
-/// x, y and rotation, it gives the corrected x, y and rotation. Until field
-/// trials give data to fit it passes the odometry through, exactly.
-proto::GraphDef odometryCalibrator(const GraphArguments& /*arguments*/) {
-    DenseLayer passThrough;
-    passThrough.inputs = 4;
-    passThrough.outputs = 3;
-    passThrough.weights = {0, 0, 0, //
-                           1, 0, 0, //
-                           0, 1, 0, //
-                           0, 0, 1};
-    passThrough.bias = {0, 0, 0};
-    return perceptronGraph(Perceptron{{passThrough}}, "dense_1_input", "pi/output_node");
+/// x, y and rotation, it gives the corrected x, y and rotation, by the linear
+/// map in "source", or unchanged without one.
+proto::GraphDef odometryCalibrator(const GraphArguments& arguments) {
+    const std::string& source = arguments.at("source");
+    const OdometryCalibration calibration = source.empty() ? OdometryCalibration() : OdometryCalibration::read(source);
+    return perceptronGraph(Perceptron{{calibration.toLayer()}}, "dense_1_input", "pi/output_node");
 }
 
 /// A decimal number, or a fraction of two ("3/22"), which a build script can
@@ -124,7 +119,10 @@ proto::GraphDef randomPerceptronGraph(const GraphArguments& arguments) {
 
 const std::vector<GraphKind>& graphKinds() {
     static const std::vector<GraphKind> kinds = {
-        {"odometry_calibrator", "the walk's odometry calibrator, passing the odometry through", {}, odometryCalibrator},
+        {"odometry_calibrator",
+         "the walk's odometry calibrator, the linear map in source, or passing the odometry through without one",
+         {{"source", ""}},
+         odometryCalibrator},
         {"random_perceptron",
          "a seeded random perceptron; layers lists the sizes from inputs to outputs",
          {{"seed", "1"},

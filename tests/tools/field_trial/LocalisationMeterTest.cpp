@@ -29,10 +29,12 @@ struct Walked {
     Pose2D estimateError;     // added to the true pose in the player's frame
     double odometryScale = 1; // of the true displacement
     PlaySide::PLAY_SIDE side = PlaySide::LEFT;
-    int truthDelay = 0; // cycles the truth arrives late
+    int truthDelay = 0;           // cycles the truth arrives late
+    double truthClockError = 0.0; // s the monitor's clock is off from the player's
 };
 
-TrialFigures measure(const Walked& run) {
+/// The figures of a walk whose estimate is judged, or of one whose odometry alone is.
+TrialFigures measure(const Walked& run, bool estimateJudged = true) {
     LocalisationMeter meter(200);
     for (int cycle = 0; cycle < 200; ++cycle) {
         Pose2D own = truePose(cycle);
@@ -48,10 +50,14 @@ TrialFigures measure(const Walked& run) {
         believed.side = run.side;
         // The monitor reports every other cycle.
         const int reported = (cycle - run.truthDelay) / 2 * 2;
-        meter.observe(believed, truthOf(truePose(reported), reported * CYCLE));
+        meter.observe(believed, truthOf(truePose(reported), reported * CYCLE + run.truthClockError));
     }
     TrialFigures figures;
-    meter.fill(figures);
+    if (estimateJudged) {
+        meter.fill(figures);
+    } else {
+        meter.fillOdometry(figures);
+    }
     return figures;
 }
 
@@ -67,6 +73,8 @@ TEST(LocalisationMeterTest, TheEstimateIsComparedWithTheTruthOfTheSameTimeOnEith
         {{Pose2D(), 1.0, PlaySide::RIGHT}, 0.0, 0.0},
         {{Pose2D(0.0, 0.3, -0.4), 1.0, PlaySide::RIGHT, 1}, 0.5, 0.0},
         {{Pose2D(), 1.0, PlaySide::LEFT, 2}, 0.0, 0.0},
+        {{Pose2D(0.0, 0.3, -0.4), 1.0, PlaySide::LEFT, 0, 0.001}, 0.5, 0.0},
+        {{Pose2D(0.1, 0.0, 0.0), 1.0, PlaySide::RIGHT, 1, -0.001}, 0.0, 0.1 * 180.0 / M_PI},
     };
     for (const auto& c : cases) {
         const TrialFigures figures = measure(c.run);
@@ -79,16 +87,20 @@ TEST(LocalisationMeterTest, TheEstimateIsComparedWithTheTruthOfTheSameTimeOnEith
 
 TEST(LocalisationMeterTest, EachStepsOdometryIsSetAgainstTheTrueDisplacement) {
     for (const double scale : {1.0, 1.2}) {
-        const TrialFigures figures = measure({Pose2D(), scale});
-        // Twenty steps begin; the first opens the count and the last closes none.
-        ASSERT_EQ(figures.odometrySteps.size(), 19u);
-        for (const OdometryStep& step : figures.odometrySteps) {
-            EXPECT_NEAR(step.truth.translation.x, 0.1, 1e-9);
-            EXPECT_NEAR(step.odometry.translation.x, 0.1 * scale, 1e-9);
-            EXPECT_NEAR(step.odometry.translation.y, 0.0, 1e-12);
+        for (const double clockError : {0.0, -0.001, 0.001}) {
+            const bool estimateJudged = clockError == 0.0;
+            const TrialFigures figures = measure({Pose2D(), scale, PlaySide::LEFT, 0, clockError}, estimateJudged);
+            EXPECT_EQ(figures.positionRms.has_value(), estimateJudged);
+            // Twenty steps begin; the first opens the count and the last closes none.
+            ASSERT_EQ(figures.odometrySteps.size(), 19u);
+            for (const OdometryStep& step : figures.odometrySteps) {
+                EXPECT_NEAR(step.truth.translation.x, 0.1, 1e-9);
+                EXPECT_NEAR(step.odometry.translation.x, 0.1 * scale, 1e-9);
+                EXPECT_NEAR(step.odometry.translation.y, 0.0, 1e-12);
+            }
+            EXPECT_NEAR(*figures.odometryTranslationRms, 0.1 * (scale - 1.0), 1e-9);
+            EXPECT_NEAR(*figures.odometryRotationRms, 0.0, 1e-9);
         }
-        EXPECT_NEAR(*figures.odometryTranslationRms, 0.1 * (scale - 1.0), 1e-9);
-        EXPECT_NEAR(*figures.odometryRotationRms, 0.0, 1e-9);
     }
 }
 

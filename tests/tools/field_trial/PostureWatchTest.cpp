@@ -18,15 +18,20 @@ TrueBody body(Posture posture, double time) {
     return sample;
 }
 
-TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainAndTheTimeSpentUpright) {
+TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainTheGetUpsAndTheTimeSpentUpright) {
     const struct {
         std::vector<Posture> postures; // one sample a second
         int falls;
         double uprightShare;
+        int getUps;
+        double gettingUpSeconds;
     } cases[] = {
-        {{UP, UP, UP, UP, UP}, 0, 1.0},           {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5},
-        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25}, // not up in between: the same fall
-        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5},       {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25}, // lying from the start
+        {{UP, UP, UP, UP, UP}, 0, 1.0, 0, 0.0},
+        {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5, 0, 0.0},
+        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25, 1, 3.0}, // not up in between: the same fall
+        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5, 2, 2.0},
+        {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25, 1, 3.0}, // lying from the start
+        {{UP, BETWEEN, UP, BETWEEN, UP}, 0, 0.5, 0, 0.0}, // stumbling without falling
     };
     for (const auto& c : cases) {
         PostureWatch watch;
@@ -36,6 +41,8 @@ TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainAndTheTimeSpentUpright
         EXPECT_EQ(watch.getFalls(), c.falls);
         EXPECT_DOUBLE_EQ(watch.getObservedSeconds(), static_cast<double>(c.postures.size() - 1));
         EXPECT_DOUBLE_EQ(watch.getUprightShare(), c.uprightShare);
+        EXPECT_EQ(watch.getGetUps(), c.getUps);
+        EXPECT_DOUBLE_EQ(watch.getGettingUpSeconds(), c.gettingUpSeconds);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "tools/field_trial/TrialFigures.h"
 
+#include "tests/support/TemporaryFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,6 +44,24 @@ TEST(TrialFiguresTest, WhatIsWrittenReadsBackWithAbsentFiguresStillAbsent) {
     EXPECT_DOUBLE_EQ(read.odometrySteps[1].truth.translation.y, 0.002);
 }
 
+TEST(TrialFiguresTest, AMatchReadsBackWithThePlayersOwnBodies) {
+    TrialFigures written;
+    written.trial = "match-half";
+    written.body = TrialFigures::OWN_BODIES;
+    written.leftScore = 2;
+    written.rightScore = 0;
+    written.ballTravel = 123.4;
+    const std::string json = written.toJson();
+    EXPECT_NE(json.find("\"body\": null"), std::string::npos) << json;
+
+    const TrialFigures read = TrialFigures::fromJson(json);
+    EXPECT_EQ(read.body, TrialFigures::OWN_BODIES);
+    EXPECT_EQ(read.leftScore, 2.0);
+    EXPECT_EQ(read.rightScore, 0.0);
+    EXPECT_DOUBLE_EQ(*read.ballTravel, 123.4);
+    EXPECT_FALSE(read.goals.has_value());
+}
+
 TEST(TrialFiguresTest, AFigureThatIsNotANumberIsWrittenAsAbsentAndARunWithoutFailureHasNone) {
     TrialFigures written;
     written.trial = "stand";
@@ -65,6 +85,28 @@ TEST(TrialFiguresTest, TextThatIsNoSuchObjectIsRefused) {
     std::string notANumber = good;
     notANumber.replace(notANumber.find("\"falls\": null"), 13, "\"falls\": \"many\"");
     EXPECT_THROW(TrialFigures::fromJson(notANumber), std::runtime_error);
+}
+
+TEST(TrialFiguresTest, AFileOfFiguresReadsBackAndAnUnreadableOneIsNamed) {
+    tests::TemporaryFolder folder;
+    TrialFigures written;
+    written.odometrySteps = {{{0.1, -0.05, 0.0}, {0.08, -0.04, 0.01}}};
+    TrialFigures::writeFile({TrialFigures(), written}, folder / "figures.json");
+    const std::vector<TrialFigures> read = TrialFigures::readFile(folder / "figures.json");
+    ASSERT_EQ(read.size(), 2u);
+    ASSERT_EQ(read[1].odometrySteps.size(), 1u);
+    EXPECT_DOUBLE_EQ(read[1].odometrySteps[0].truth.translation.x, -0.04);
+
+    tests::TemporaryFolder::write(folder / "cut.json",
+                                  tests::TemporaryFolder::read(folder / "figures.json").substr(0, 40));
+    for (const std::string& file : {folder / "cut.json", folder / "missing.json"}) {
+        try {
+            TrialFigures::readFile(file);
+            ADD_FAILURE() << file << ": read";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(std::string(error.what()).rfind(file + ": ", 0), 0u) << error.what();
+        }
+    }
 }
 
 } // namespace

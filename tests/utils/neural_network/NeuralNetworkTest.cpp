@@ -2,10 +2,13 @@
 
 #include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
 #include "tools/graph_generator/GraphFileWriter.h"
+#include "tools/graph_generator/OdometryCalibration.h"
 #include "tools/graph_generator/Perceptron.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <fstream>
 #include <functional>
 
@@ -82,19 +85,26 @@ TEST_F(NeuralNetworkTest, AGraphThatCannotBeUsedIsReportedOnceNamingTheFileAndGi
     }
 }
 
-TEST(GeneratedCalibratorTest, PassesTheOdometryThroughExactly) {
+TEST(GeneratedCalibratorTest, TheShippedCalibratorComputesTheMapOfItsSourceFile) {
+    const auto calibration = tools::graph_generator::OdometryCalibration::read(
+        MARLOWINDS_SOURCE_DIR "/configuration/neural_motions/odometry_calibrator.json");
     // Read from a root directory: the file the build generated into the source tree.
     NeuralNetwork calibrator(4, 3, "dense_1_input", "pi/output_node", MARLOWINDS_SOURCE_DIR "/configuration",
                              "odometry/odometry_calibrator");
     ASSERT_TRUE(calibrator.isLoaded());
-    // Values a float holds exactly, so that the graph's float arithmetic may not change them at all.
-    const std::vector<std::vector<float>> odometries = {
-        {1, 0.01F, -0.002F, 0.03F}, {0, -0.05F, 0.04F, -3.1F}, {1, 0, 0, 0}, {0, 1e-6F, -1e-7F, 2.5F}};
+    const std::vector<std::array<double, 4>> odometries = {
+        {1, 0.01, -0.002, 0.03}, {0, -0.05, 0.04, -3.1}, {1, 0, 0, 0}, {0, 1e-6, -1e-7, 2.5}};
     for (const auto& odometry : odometries) {
-        for (const float feature : odometry) {
+        for (const double feature : odometry) {
             calibrator.addFeature(feature);
         }
-        EXPECT_EQ(calibrator.forwardPass(), std::vector<double>(odometry.begin() + 1, odometry.end()));
+        const std::vector<double> corrected = calibrator.forwardPass();
+        const std::array<double, 3> expected = calibration.apply(odometry);
+        ASSERT_EQ(corrected.size(), 3u);
+        for (std::size_t output = 0; output < 3; ++output) {
+            // The graph computes in single precision.
+            EXPECT_NEAR(corrected[output], expected[output], 1e-6 * (1.0 + std::fabs(expected[output])));
+        }
     }
 }
 

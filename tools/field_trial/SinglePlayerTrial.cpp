@@ -1,4 +1,4 @@
-#include "tools/field_trial/Trial.h"
+#include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <stdexcept>
 
@@ -11,9 +11,10 @@ constexpr double SETTLING_SECONDS = 1.0;
 
 } // namespace
 
-void Trial::perform(const std::string& serverFolder, int body, const Damage& damage, TrialFigures& figures) const {
+void SinglePlayerTrial::perform(const TrialFolder& folder, int body, const Damage& damage,
+                                TrialFigures& figures) const {
     try {
-        TrialField field(serverFolder, static_cast<representations::RobotType::ROBOT_TYPE>(body), damage);
+        TrialField field(folder.getServerFolder(), static_cast<representations::RobotType::ROBOT_TYPE>(body), damage);
         const double start = field.time();
         try {
             run(field, figures);
@@ -34,7 +35,7 @@ void Trial::perform(const std::string& serverFolder, int body, const Damage& dam
     }
 }
 
-void Trial::standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose) {
+void SinglePlayerTrial::standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose) {
     ScriptedDecision& script = field.player().script();
     script.request(nullptr);
     script.setStandUp(false);
