@@ -45,12 +45,15 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
     double distances = 0.0;
     double errors = 0.0;
     int directed = 0;
+    int falls = 0;
     for (int attempt = 0; attempt < KICKS; ++attempt) {
         // The last kick's ball out of the way of the player's placing.
         if (!field.placeBall(START_X, BALL_ASIDE_Y)) {
             throw std::runtime_error("the trainer could not place the ball");
         }
         standAt(field, Pose2D(parameters.getSelfOrientation(), START_X, 0.0));
+        // Only the kick's falls count: a walk dropped or a player beamed in mid-step between kicks may fall too.
+        const int fallsBefore = field.posture().getFalls();
         // The kick starts as in a game: from the walk, which the approach leaves stepping in place.
         script.request(walkInPlace);
         field.stepFor(APPROACH_SECONDS);
@@ -85,6 +88,7 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
                 return resting;
             },
             ROLLING_SECONDS);
+        falls += field.posture().getFalls() - fallsBefore;
         const Vector2<double> travel = ground(field.ball()) - before;
         distances += travel.norm();
         if (travel.norm() >= MOVED) {
@@ -92,7 +96,7 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
             ++directed;
         }
     }
-    figures.falls = field.posture().getFalls();
+    figures.falls = falls;
     figures.kickDistance = distances / KICKS;
     if (directed > 0) {
         figures.kickDirectionError = MathUtils::radiansToDegrees(errors / directed);

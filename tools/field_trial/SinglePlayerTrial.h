@@ -22,8 +22,8 @@ public:
     virtual void run(TrialField& field, TrialFigures& figures) const = 0;
 
 protected:
-    /// Puts the player standing at the pose (field frame), asks for no
-    /// movement and lets it settle for a second.
+    /// Asks for no movement and gives a walk a second to stop, then puts the
+    /// player standing at the pose (field frame) and lets it settle for a second.
     static void standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose);
 };
 
