@@ -41,6 +41,8 @@ void SinglePlayerTrial::standAt(TrialField& field, const marlowinds_lib::math::P
     ScriptedDecision& script = field.player().script();
     script.request(std::move(holding));
     script.setStandUp(false);
+    // A player placed in mid-step falls.
+    field.stepFor(SETTLING_SECONDS);
     if (!field.place(pose)) {
         throw std::runtime_error("the trainer could not place the player");
     }

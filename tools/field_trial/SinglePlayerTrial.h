@@ -24,9 +24,9 @@ public:
     virtual void run(TrialField& field, TrialFigures& figures) const = 0;
 
 protected:
-    /// Puts the player standing at the pose (field frame) and lets it settle
-    /// for a second, holding the movement asked for meanwhile (none: every
-    /// joint at zero).
+    /// Holds the movement asked for (none: every joint at zero) for a second,
+    /// then puts the player standing at the pose (field frame) and lets it
+    /// settle for a second more.
     static void standAt(TrialField& field, const marlowinds_lib::math::Pose2D& pose,
                         std::shared_ptr<control::MovementRequest> holding = nullptr);
 };

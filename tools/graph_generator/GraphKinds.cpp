@@ -1,17 +1,13 @@
 #include "tools/graph_generator/GraphKinds.h"
 
 #include "control/neural_network/NeuralPlayer.h"
-#include "control/walking/OmnidirectionalWalkZMP.h"
-#include "tools/graph_generator/FootTargetKick.h"
 #include "tools/graph_generator/OdometryCalibration.h"
 #include "tools/graph_generator/Perceptron.h"
 #include "tools/graph_generator/PostureTrajectory.h"
 #include "tools/graph_generator/TrajectoryCompiler.h"
-#include "utils/configure_tree/ParameterFileReader.h"
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <sstream>
 #include <stdexcept>
 
@@ -97,53 +93,21 @@ double toWeight(const GraphArguments& arguments) {
     return number(text.substr(0, slash)) / number(text.substr(slash + 1));
 }
 
-/// The neural player's network for the trajectory `read` makes of the file in
-/// "source", or for the one "weight" of the way from it to that of "blend".
-proto::GraphDef blendedTrajectoryGraph(const GraphArguments& arguments,
-                                       const std::function<PostureTrajectory(const std::string&)>& read) {
+/// The neural player's network for the keyframe page in "source", or for the
+/// page "weight" of the way from it to the page in "blend".
+proto::GraphDef trajectoryGraph(const GraphArguments& arguments) {
     if (arguments.at("source").empty()) {
-        throw std::invalid_argument("argument source is required: the file of the trajectory");
+        throw std::invalid_argument("argument source is required: the keyframe page file of the trajectory");
     }
-    PostureTrajectory trajectory = read(arguments.at("source"));
+    PostureTrajectory trajectory = PostureTrajectory::readPage(arguments.at("source"));
     if (!arguments.at("blend").empty()) {
-        trajectory = PostureTrajectory::blend(trajectory, read(arguments.at("blend")), toWeight(arguments));
+        trajectory = PostureTrajectory::blend(trajectory, PostureTrajectory::readPage(arguments.at("blend")),
+                                              toWeight(arguments));
     } else if (toWeight(arguments) != 0.0) {
-        throw std::invalid_argument("argument weight needs a blend file to weigh the source against");
+        throw std::invalid_argument("argument weight needs a blend page to weigh the source against");
     }
     using control::neural_network::NeuralPlayer;
     return perceptronGraph(compileTrajectory(trajectory), NeuralPlayer::INPUT_NODE, NeuralPlayer::OUTPUT_NODE);
-}
-
-proto::GraphDef trajectoryGraph(const GraphArguments& arguments) {
-    return blendedTrajectoryGraph(arguments, PostureTrajectory::readPage);
-}
-
-/// The walk parameter set in the file, read as the agent reads it; its errors name the file.
-control::walking::OmnidirectionalWalkZMPParams readWalk(const std::string& file) {
-    using control::walking::OmnidirectionalWalkZMPParams;
-    const auto leaf =
-        utils::configure_tree::ParameterFileReader::readLeaf<boost::property_tree::ptree, std::string>(file);
-    OmnidirectionalWalkZMPParams walk;
-    try {
-        OmnidirectionalWalkZMPParams::setWalkParameters(*leaf, walk);
-    } catch (const std::logic_error& error) {
-        throw std::invalid_argument(file + ": " + error.what());
-    }
-    if (!control::walking::OmnidirectionalWalkZMP::isUsable(walk)) {
-        throw std::invalid_argument(file + ": not a walk parameter set the walk can use");
-    }
-    return walk;
-}
-
-/// Blends the kicks' postures, not their foot targets: the ends are then either kick exactly.
-proto::GraphDef footTargetKickGraph(const GraphArguments& arguments) {
-    if (arguments.at("walk").empty()) {
-        throw std::invalid_argument("argument walk is required: the walk parameter file of the stance");
-    }
-    const auto walk = readWalk(arguments.at("walk"));
-    const auto dimensions = control::walking::RobotPhysicalParameters::getNaoPhysicalParameters();
-    return blendedTrajectoryGraph(
-        arguments, [&](const std::string& file) { return FootTargetKick::read(file).toTrajectory(walk, dimensions); });
 }
 
 proto::GraphDef randomPerceptronGraph(const GraphArguments& arguments) {
@@ -172,10 +136,6 @@ const std::vector<GraphKind>& graphKinds() {
          "the threshold from the last step on; with blend, the page weight (a number or n/d) of the way to blend's",
          {{"source", ""}, {"blend", ""}, {"weight", "0"}},
          trajectoryGraph},
-        {"foot_target_kick",
-         "as trajectory, for the kick of foot targets in source at the stance of the walk parameter file walk",
-         {{"source", ""}, {"blend", ""}, {"weight", "0"}, {"walk", ""}},
-         footTargetKickGraph},
     };
     return kinds;
 }
