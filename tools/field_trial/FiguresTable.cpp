@@ -1,5 +1,7 @@
 #include "tools/field_trial/FiguresTable.h"
 
+#include "tools/field_trial/GetUpTrial.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -34,8 +36,11 @@ std::string getUp(const TrialFigures& figures) {
     if (!figures.getUpAttempts) {
         return "-";
     }
-    return cell(figures.getUpTime, "%.1f s") + " (" + cell(figures.getUps, "%.0f") + "/" +
-           cell(figures.getUpAttempts, "%.0f") + ")";
+    std::string counts = cell(figures.getUps, "%.0f") + "/" + cell(figures.getUpAttempts, "%.0f");
+    if (figures.getUpsInTime) {
+        counts += ", " + cell(figures.getUpsInTime, "%.0f") + " within " + cell(GetUpTrial::IN_TIME_SECONDS, "%.0f s");
+    }
+    return cell(figures.getUpTime, "%.1f s") + " (" + counts + ")";
 }
 
 bool isMatch(const TrialFigures& row) { return row.body == TrialFigures::OWN_BODIES; }
@@ -99,7 +104,8 @@ const char* FiguresTable::columns() {
            "  upright      share of the trial's time spent upright (stand, walks)\n"
            "  speed        mean speed over ground while upright and asked to move; mean turning rate likewise\n"
            "  get-up       mean time from lying to upright, over the attempts that got up within 20 s;\n"
-           "               (how many got up / how many times the fall page threw the player)\n"
+           "               (how many got up / how many times the fall page threw the player, how many of\n"
+           "               them got up within 3 s)\n"
            "  kick         mean distance the ball went, and mean angle off the kick's direction (left +)\n"
            "  position, heading  the player's own pose estimate against the truth at the same game time\n"
            "  odometry     rms error of the walk's odometry over each step against the torso's true motion\n"

@@ -27,6 +27,7 @@ void GetUpTrial::run(TrialField& field, TrialFigures& figures) const {
         std::make_shared<control::WalkRequest>(marlowinds_lib::math::Pose2D(), control::WalkMode::PRECISE);
     int thrown = 0;
     int gotUp = 0;
+    int inTime = 0;
     double gettingUp = 0.0;
     // The kick-off spot's ball would lie under the player.
     if (!field.placeBall(BALL_ASIDE, BALL_ASIDE)) {
@@ -49,13 +50,16 @@ void GetUpTrial::run(TrialField& field, TrialFigures& figures) const {
         script.setStandUp(true);
         if (field.stepUntil([&] { return field.truth().isUpright(); }, GET_UP_SECONDS)) {
             ++gotUp;
-            gettingUp += field.truth().time - lying;
+            const double seconds = field.truth().time - lying;
+            gettingUp += seconds;
+            inTime += seconds <= IN_TIME_SECONDS ? 1 : 0;
         }
         // The next fall page waits for the stand-up to end.
         field.stepUntil([&] { return !field.player().isPlayingMotion(); }, PAGE_SECONDS);
     }
     figures.getUpAttempts = thrown;
     figures.getUps = gotUp;
+    figures.getUpsInTime = inTime;
     if (gotUp > 0) {
         figures.getUpTime = gettingUp / gotUp;
     }

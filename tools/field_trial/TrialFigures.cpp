@@ -35,6 +35,7 @@ const struct {
     {"get_up_attempts", &TrialFigures::getUpAttempts},
     {"get_ups", &TrialFigures::getUps},
     {"get_up_time_s", &TrialFigures::getUpTime},
+    {"get_ups_within_3_s", &TrialFigures::getUpsInTime},
     {"kick_distance_m", &TrialFigures::kickDistance},
     {"kick_direction_error_deg", &TrialFigures::kickDirectionError},
     {"position_rms_m", &TrialFigures::positionRms},

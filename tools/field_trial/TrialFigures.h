@@ -42,6 +42,7 @@ struct TrialFigures {
     std::optional<double> getUpAttempts;
     std::optional<double> getUps;
     std::optional<double> getUpTime;              // s, mean over the successful attempts
+    std::optional<double> getUpsInTime;           // got up within GetUpTrial::IN_TIME_SECONDS
     std::optional<double> kickDistance;           // m, mean
     std::optional<double> kickDirectionError;     // degrees, mean, positive to the left
     std::optional<double> positionRms;            // m
