@@ -48,7 +48,7 @@ bool isMatch(const TrialFigures& row) { return row.body == TrialFigures::OWN_BOD
 std::string result(const TrialFigures& row) { return row.failure.empty() ? "ran" : row.failure; }
 
 void printTrials(const std::vector<TrialFigures>& figures, std::ostream& out) {
-    out << "| trial | body | falls | upright | speed | get-up (up/fell) | kick m / deg | position rms / p95 m | "
+    out << "| trial | body | falls | upright | speed | get-up (up/fell, in time) | kick m / deg | position rms / p95 m | "
            "heading rms deg | odometry per step m / deg | cpu ms mean / max | missed | not finite | result |\n"
         << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (const TrialFigures& row : figures) {
