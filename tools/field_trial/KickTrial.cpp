@@ -44,7 +44,6 @@ void KickTrial::run(TrialField& field, TrialFigures& figures) const {
     ScriptedDecision& script = field.player().script();
     const auto walkInPlace = std::make_shared<control::WalkRequest>(Pose2D(), control::WalkMode::PRECISE);
     const auto standing = std::make_shared<control::KeyframeRequest>(control::keyframe::KeyframeType::INIT, false);
-    field.posture().reset();
     double distances = 0.0;
     double errors = 0.0;
     int directed = 0;
