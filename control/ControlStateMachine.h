@@ -57,6 +57,7 @@ public:
     const walking::OmnidirectionalWalkZMP& getWalk() const { return walk; }
     kick::KickZMP& getKick() { return kick; }
     keyframe::KeyframePlayer& getKeyframePlayer() { return keyframePlayer; }
+    const keyframe::KeyframePlayer& getKeyframePlayer() const { return keyframePlayer; }
     neural_network::NeuralPlayer& getNeuralPlayer() { return neuralPlayer; }
 
 private:

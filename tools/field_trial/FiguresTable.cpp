@@ -1,7 +1,5 @@
 #include "tools/field_trial/FiguresTable.h"
 
-#include "tools/field_trial/GetUpTrial.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -32,15 +30,18 @@ std::string speed(const TrialFigures& figures) {
     return figures.meanSpeed ? cell(figures.meanSpeed, "%.2f m/s") : cell(figures.turnRate, "%.0f deg/s");
 }
 
-std::string getUp(const TrialFigures& figures) {
-    if (!figures.getUpAttempts) {
+/// The mean time, and how many got up of how many falls, how many of them in time.
+std::string getUp(const std::optional<double>& attempts, const std::optional<double>& getUps,
+                  const std::optional<double>& seconds, const std::optional<double>& inTime,
+                  const std::optional<double>& limit) {
+    if (!attempts) {
         return "-";
     }
-    std::string counts = cell(figures.getUps, "%.0f") + "/" + cell(figures.getUpAttempts, "%.0f");
-    if (figures.getUpsInTime) {
-        counts += ", " + cell(figures.getUpsInTime, "%.0f") + " within " + cell(GetUpTrial::IN_TIME_SECONDS, "%.0f s");
+    std::string counts = cell(getUps, "%.0f") + "/" + cell(attempts, "%.0f");
+    if (inTime && limit) {
+        counts += ", " + cell(inTime, "%.0f") + " within " + cell(limit, "%.1f s");
     }
-    return cell(figures.getUpTime, "%.1f s") + " (" + counts + ")";
+    return cell(seconds, "%.1f s") + " (" + counts + ")";
 }
 
 bool isMatch(const TrialFigures& row) { return row.body == TrialFigures::OWN_BODIES; }
@@ -48,15 +49,20 @@ bool isMatch(const TrialFigures& row) { return row.body == TrialFigures::OWN_BOD
 std::string result(const TrialFigures& row) { return row.failure.empty() ? "ran" : row.failure; }
 
 void printTrials(const std::vector<TrialFigures>& figures, std::ostream& out) {
-    out << "| trial | body | falls | upright | speed | get-up (up/fell, in time) | kick m / deg | position rms / p95 m | "
-           "heading rms deg | odometry per step m / deg | cpu ms mean / max | missed | not finite | result |\n"
-        << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+    out << "| trial | body | falls | upright | speed | get-up in place (up/fell, in time) | get-up walking | "
+           "kick m / deg | position rms / p95 m | heading rms deg | odometry per step m / deg | cpu ms mean / max | "
+           "missed | not finite | result |\n"
+        << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (const TrialFigures& row : figures) {
         if (isMatch(row)) {
             continue;
         }
         out << "| " << row.trial << " | " << row.body << " | " << cell(row.falls, "%.0f") << " | "
-            << cell(row.uprightShare, "%.0f %%", 100.0) << " | " << speed(row) << " | " << getUp(row) << " | "
+            << cell(row.uprightShare, "%.0f %%", 100.0) << " | " << speed(row) << " | "
+            << getUp(row.getUpAttempts, row.getUps, row.getUpTime, row.getUpsInTime, row.getUpTimeLimit) << " | "
+            << getUp(row.getUpAttemptsWalking, row.getUpsWalking, row.getUpTimeWalking, row.getUpsInTimeWalking,
+                     row.getUpTimeLimit)
+            << " | "
             << pair(cell(row.kickDistance, "%.2f"), cell(row.kickDirectionError, "%+.1f")) << " | "
             << pair(cell(row.positionRms, "%.3f"), cell(row.positionP95, "%.3f")) << " | "
             << cell(row.headingRms, "%.1f") << " | "
@@ -67,9 +73,9 @@ void printTrials(const std::vector<TrialFigures>& figures, std::ostream& out) {
 }
 
 void printMatches(const std::vector<TrialFigures>& figures, std::ostream& out) {
-    out << "| trial | game s | score | goals | falls (left / right) | got up / fell | get-up s | ball m | "
+    out << "| trial | game s | score | goals | falls (left / right) | re-falls | got up / fell | get-up s | ball m | "
            "cpu ms mean / max | missed | not finite | result |\n"
-        << "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+        << "|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (const TrialFigures& row : figures) {
         if (!isMatch(row)) {
             continue;
@@ -78,7 +84,8 @@ void printMatches(const std::vector<TrialFigures>& figures, std::ostream& out) {
             row.leftScore && row.rightScore ? cell(row.leftScore, "%.0f") + ":" + cell(row.rightScore, "%.0f") : "-";
         out << "| " << row.trial << " | " << cell(row.seconds, "%.0f") << " | " << score << " | "
             << cell(row.goals, "%.0f") << " | " << cell(row.falls, "%.0f") << " ("
-            << pair(cell(row.leftFalls, "%.0f"), cell(row.rightFalls, "%.0f")) << ") | "
+            << pair(cell(row.leftFalls, "%.0f"), cell(row.rightFalls, "%.0f")) << ") | " << cell(row.reFalls, "%.0f")
+            << " | "
             << pair(cell(row.getUps, "%.0f"), cell(row.falls, "%.0f")) << " | " << cell(row.getUpTime, "%.1f") << " | "
             << cell(row.ballTravel, "%.1f") << " | " << pair(cell(row.cpuMean, "%.2f"), cell(row.cpuMax, "%.2f"))
             << " | " << cell(row.missedCycles, "%.0f") << " | " << cell(row.notFiniteCycles, "%.0f") << " | "
@@ -103,9 +110,10 @@ const char* FiguresTable::columns() {
     return "  falls        times the player turned fallen (stand, walks, kicks)\n"
            "  upright      share of the trial's time spent upright (stand, walks)\n"
            "  speed        mean speed over ground while upright and asked to move; mean turning rate likewise\n"
-           "  get-up       mean time from lying to upright, over the attempts that got up within 20 s;\n"
-           "               (how many got up / how many times the fall page threw the player, how many of\n"
-           "               them got up within 3 s)\n"
+           "  get-up       ten falls walking in place after the stand-up, ten walking straight ahead at the\n"
+           "               top speed of navigation: the mean time from the first fallen frame to upright, over\n"
+           "               the get-ups (upright within 20 s and upright still 5 s later); (how many got up / how\n"
+           "               many times the fall page threw the player, how many got up within the time given)\n"
            "  kick         mean distance the ball went, and mean angle off the kick's direction (left +)\n"
            "  position, heading  the player's own pose estimate against the truth at the same game time\n"
            "  odometry     rms error of the walk's odometry over each step against the torso's true motion\n"
@@ -116,6 +124,7 @@ const char* FiguresTable::columns() {
            "each choosing its body by its uniform number; the game time from the kick-off):\n"
            "  score, goals  left:right at the end; goals the referee gave\n"
            "  falls        times a player turned fallen, in all and per team\n"
+           "  re-falls     falls within 2 s of the player's getting up\n"
            "  got up       falls after which the player stood upright again by itself before the end (the\n"
            "               referee's putting it back on its feet is none); get-up s, the mean time from turning\n"
            "               fallen to upright over those\n"

@@ -2,8 +2,11 @@
 
 #include "control/KeyframeRequest.h"
 #include "control/WalkRequest.h"
+#include "control/keyframe/KeyframeType.h"
+#include "decision_making/behavior/NavigationHelper.h"
+#include "tools/field_trial/StayUpWatch.h"
 
-#include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace tools {
@@ -11,58 +14,98 @@ namespace field_trial {
 
 namespace {
 
+using marlowinds_lib::math::Pose2D;
+
 /// Bounds (s) on a page's playing and on the fall coming to rest after it.
 constexpr double PAGE_SECONDS = 10.0;
 constexpr double FALL_SECONDS = 3.0;
 /// Where the ball waits (m, on both axes), away from the falls.
 constexpr double BALL_ASIDE = 4.0;
+/// Asked for far beyond any limit: the mode's navigation limit is what the walk gets.
+constexpr double FULL = 10.0;
 
 } // namespace
 
-GetUpTrial::GetUpTrial(const std::string& fallPage) : SinglePlayerTrial("get-up-" + fallPage), fallPage(fallPage) {}
+GetUpTrial::GetUpTrial(const std::string& fallPage, double inTimeSeconds)
+    : SinglePlayerTrial("get-up-" + fallPage), fallPage(fallPage), inTimeSeconds(inTimeSeconds) {}
 
 void GetUpTrial::run(TrialField& field, TrialFigures& figures) const {
-    ScriptedDecision& script = field.player().script();
-    const auto walkInPlace =
-        std::make_shared<control::WalkRequest>(marlowinds_lib::math::Pose2D(), control::WalkMode::PRECISE);
-    int thrown = 0;
-    int gotUp = 0;
-    int inTime = 0;
-    double gettingUp = 0.0;
     // The kick-off spot's ball would lie under the player.
     if (!field.placeBall(BALL_ASIDE, BALL_ASIDE)) {
         throw std::runtime_error("the trainer could not place the ball");
     }
+    const control::WalkMode navigation = control::WalkMode::SPRINT;
+    const Pose2D topSpeed =
+        decision_making::behavior::NavigationHelper().saturateWalkVelocity(Pose2D(0.0, FULL, 0.0), navigation);
+    const Tally inPlace = attempts(field, std::make_shared<control::WalkRequest>(Pose2D(), navigation));
+    const Tally walking = attempts(field, std::make_shared<control::WalkRequest>(topSpeed, navigation));
+    figures.getUpTimeLimit = inTimeSeconds;
+    figures.getUpAttempts = inPlace.attempts;
+    figures.getUps = inPlace.getUps;
+    figures.getUpsInTime = inPlace.inTime;
+    if (inPlace.getUps > 0) {
+        figures.getUpTime = inPlace.seconds / inPlace.getUps;
+    }
+    figures.getUpAttemptsWalking = walking.attempts;
+    figures.getUpsWalking = walking.getUps;
+    figures.getUpsInTimeWalking = walking.inTime;
+    if (walking.getUps > 0) {
+        figures.getUpTimeWalking = walking.seconds / walking.getUps;
+    }
+}
+
+GetUpTrial::Tally GetUpTrial::attempts(TrialField& field, const std::shared_ptr<control::MovementRequest>& walk) const {
+    ScriptedDecision& script = field.player().script();
+    Tally tally;
+    const auto standing = std::make_shared<control::KeyframeRequest>(control::keyframe::KeyframeType::INIT, false);
     for (int attempt = 0; attempt < ATTEMPTS; ++attempt) {
-        standAt(field, marlowinds_lib::math::Pose2D());
+        // A stand-up still playing cannot be cut short; then the walk starts afresh from a standing page.
+        field.stepUntil([&] { return !field.player().isPlayingMotion(); }, PAGE_SECONDS);
+        // Twenty attempts may outlast the game clock's half.
+        field.restartClock();
+        standAt(field, Pose2D(), standing);
+        std::optional<double> lying;
+        const auto firstFallen = [&] {
+            if (!lying && field.truth().isFallen()) {
+                lying = field.truth().time;
+            }
+            return lying.has_value();
+        };
         script.request(std::make_shared<control::KeyframeRequest>(fallPage, false));
-        field.step();
-        field.stepUntil([&] { return !field.player().isMoving(); }, PAGE_SECONDS);
+        field.stepUntil([&] { return field.player().playingPage() == fallPage; }, PAGE_SECONDS);
+        field.stepUntil(
+            [&] {
+                firstFallen();
+                return field.player().playingPage() != fallPage;
+            },
+            PAGE_SECONDS);
+        // The page is played once: an idle machine would start it again.
         script.request(nullptr);
-        if (!field.stepUntil([&] { return field.truth().isFallen(); }, FALL_SECONDS)) {
+        field.stepUntil(firstFallen, FALL_SECONDS);
+        if (!lying) {
             continue;
         }
-        ++thrown;
-        const double lying = field.truth().time;
+        ++tally.attempts;
         // As in a game: the stand-up the fall asks for, and the role's walk
-        // once the agent no longer feels fallen, which lets the page play out.
-        script.request(walkInPlace);
+        // once the agent no longer feels fallen.
+        script.request(walk);
         script.setStandUp(true);
-        if (field.stepUntil([&] { return field.truth().isUpright(); }, GET_UP_SECONDS)) {
-            ++gotUp;
-            const double seconds = field.truth().time - lying;
-            gettingUp += seconds;
-            inTime += seconds <= IN_TIME_SECONDS ? 1 : 0;
+        StayUpWatch watch(STAY_UP_SECONDS);
+        field.stepUntil(
+            [&] {
+                watch.observe(field.truth());
+                return watch.isDecided();
+            },
+            GET_UP_SECONDS + STAY_UP_SECONDS);
+        const std::optional<double> upright = watch.getUpTime();
+        if (upright && *upright - *lying <= GET_UP_SECONDS) {
+            const double seconds = *upright - *lying;
+            ++tally.getUps;
+            tally.seconds += seconds;
+            tally.inTime += seconds <= inTimeSeconds ? 1 : 0;
         }
-        // The next fall page waits for the stand-up to end.
-        field.stepUntil([&] { return !field.player().isPlayingMotion(); }, PAGE_SECONDS);
     }
-    figures.getUpAttempts = thrown;
-    figures.getUps = gotUp;
-    figures.getUpsInTime = inTime;
-    if (gotUp > 0) {
-        figures.getUpTime = gettingUp / gotUp;
-    }
+    return tally;
 }
 
 } // namespace field_trial

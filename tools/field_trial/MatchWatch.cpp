@@ -84,11 +84,13 @@ void MatchWatch::playerLeft(int slot, double time) {
 void MatchWatch::fill(TrialFigures& figures) const {
     int falls[2] = {0, 0};
     int getUps = 0;
+    int reFalls = 0;
     double gettingUp = 0.0;
     double missedSeconds = 0.0;
     for (std::size_t slot = 0; slot < postures.size(); ++slot) {
         falls[slot < utils::wizard::TEAM_SIZE ? 0 : 1] += postures[slot].getFalls();
         getUps += postures[slot].getGetUps();
+        reFalls += postures[slot].getReFalls();
         gettingUp += postures[slot].getGettingUpSeconds();
         if (leftAt[slot] && last && last->time > *leftAt[slot]) {
             missedSeconds += last->time - *leftAt[slot];
@@ -98,6 +100,7 @@ void MatchWatch::fill(TrialFigures& figures) const {
     figures.rightFalls = falls[1];
     figures.falls = falls[0] + falls[1];
     figures.getUps = getUps;
+    figures.reFalls = reFalls;
     if (getUps > 0) {
         figures.getUpTime = gettingUp / getUps;
     }

@@ -17,12 +17,18 @@ void PostureWatch::observe(const TrueBody& body, bool placed) {
     }
     if (body.isFallen() && !down) {
         ++falls;
+        if (gotUpAt && time - *gotUpAt <= RE_FALL_SECONDS) {
+            ++reFalls;
+        }
         down = true;
         fellAt = time;
     } else if (body.isUpright() && down) {
         if (!placed) {
             ++getUps;
             gettingUpSeconds += time - fellAt;
+            gotUpAt = time;
+        } else {
+            gotUpAt.reset();
         }
         down = false;
     }

@@ -110,9 +110,11 @@ TrialCatalogue::TrialCatalogue() {
     trials.push_back(std::make_unique<StandTrial>());
     addWalks(trials);
     using control::keyframe::KeyframeType;
-    for (const char* page : {KeyframeType::FALL_BACK, KeyframeType::FALL_FRONT, KeyframeType::FALL_RIGHT_SIDE}) {
-        trials.push_back(std::make_unique<GetUpTrial>(page));
-    }
+    // Each with the time a get-up from that fall should take: the back and the
+    // side first roll the body over.
+    trials.push_back(std::make_unique<GetUpTrial>(KeyframeType::FALL_FRONT, 3.0));
+    trials.push_back(std::make_unique<GetUpTrial>(KeyframeType::FALL_BACK, 4.5));
+    trials.push_back(std::make_unique<GetUpTrial>(KeyframeType::FALL_RIGHT_SIDE, 5.5));
     addKicks(trials);
     trials.push_back(std::make_unique<MatchTrial>("match-half", 300.0));
     trials.push_back(std::make_unique<MatchTrial>("match-minute", 60.0));

@@ -148,6 +148,21 @@ bool TrialField::place(const marlowinds_lib::math::Pose2D& pose) {
         COMMAND_SECONDS);
 }
 
+void TrialField::restartClock() {
+    wizard->setGameTime(0.0);
+    // The monitor may show the new clock before the player does, which step()
+    // would take for a truth that stopped: the player cycles alone until both show it.
+    for (long cycle = std::lround(COMMAND_SECONDS / CYCLE); cycle > 0; --cycle) {
+        trialPlayer->cycle();
+        if (time() < COMMAND_SECONDS && wizard->getLastUpdateTime() < COMMAND_SECONDS) {
+            postureWatch.reset();
+            step();
+            return;
+        }
+    }
+    throw std::runtime_error("the game clock did not restart");
+}
+
 bool TrialField::placeBall(double x, double y) {
     constexpr double BALL_RADIUS = 0.042;
     // A ball put where a stepping foot stands is thrown off at once: the

@@ -67,6 +67,10 @@ public:
     /// Puts the player, standing, at the pose (field frame), and steps until
     /// the truth shows it there upright; false when it does not arrive.
     bool place(const marlowinds_lib::math::Pose2D& pose);
+    /// Sets the game clock back to 0, so that a trial can outlast the server's
+    /// half (300 s), after which it stops the clock; the posture watch starts
+    /// afresh. Throws std::runtime_error when the clock does not follow.
+    void restartClock();
     /// Puts the ball at rest at the point on the ground; false when the truth does not show it there.
     bool placeBall(double x, double y);
 

@@ -35,7 +35,12 @@ const struct {
     {"get_up_attempts", &TrialFigures::getUpAttempts},
     {"get_ups", &TrialFigures::getUps},
     {"get_up_time_s", &TrialFigures::getUpTime},
-    {"get_ups_within_3_s", &TrialFigures::getUpsInTime},
+    {"get_ups_in_time", &TrialFigures::getUpsInTime},
+    {"get_up_attempts_walking", &TrialFigures::getUpAttemptsWalking},
+    {"get_ups_walking", &TrialFigures::getUpsWalking},
+    {"get_up_time_walking_s", &TrialFigures::getUpTimeWalking},
+    {"get_ups_in_time_walking", &TrialFigures::getUpsInTimeWalking},
+    {"get_up_time_limit_s", &TrialFigures::getUpTimeLimit},
     {"kick_distance_m", &TrialFigures::kickDistance},
     {"kick_direction_error_deg", &TrialFigures::kickDirectionError},
     {"position_rms_m", &TrialFigures::positionRms},
@@ -48,6 +53,7 @@ const struct {
     {"goals", &TrialFigures::goals},
     {"left_falls", &TrialFigures::leftFalls},
     {"right_falls", &TrialFigures::rightFalls},
+    {"re_falls", &TrialFigures::reFalls},
     {"ball_travel_m", &TrialFigures::ballTravel},
 };
 

@@ -39,10 +39,17 @@ struct TrialFigures {
     std::optional<double> uprightShare; // 0 to 1
     std::optional<double> meanSpeed;    // m/s
     std::optional<double> turnRate;     // degrees per second
-    std::optional<double> getUpAttempts;
-    std::optional<double> getUps;
-    std::optional<double> getUpTime;              // s, mean over the successful attempts
-    std::optional<double> getUpsInTime;           // got up within GetUpTrial::IN_TIME_SECONDS
+    // A get-up trial's, walking in place after the stand-up (and a match's get-ups):
+    std::optional<double> getUpAttempts; // falls the fall page threw
+    std::optional<double> getUps;        // got up and stayed up
+    std::optional<double> getUpTime;     // s, mean over the get-ups
+    std::optional<double> getUpsInTime;  // got up within getUpTimeLimit
+    // ... and walking at the top speed of navigation after it:
+    std::optional<double> getUpAttemptsWalking;
+    std::optional<double> getUpsWalking;
+    std::optional<double> getUpTimeWalking;
+    std::optional<double> getUpsInTimeWalking;
+    std::optional<double> getUpTimeLimit; // s
     std::optional<double> kickDistance;           // m, mean
     std::optional<double> kickDirectionError;     // degrees, mean, positive to the left
     std::optional<double> positionRms;            // m
@@ -56,6 +63,7 @@ struct TrialFigures {
     std::optional<double> goals;
     std::optional<double> leftFalls;
     std::optional<double> rightFalls;
+    std::optional<double> reFalls; // falls within MatchWatch::RE_FALL_SECONDS of getting up
     std::optional<double> ballTravel; // m
     std::vector<OdometryStep> odometrySteps;
 

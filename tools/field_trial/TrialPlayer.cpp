@@ -64,6 +64,15 @@ bool TrialPlayer::isPlayingMotion() {
            machine.state_cast<const control::NeuralMovementState*>() != nullptr;
 }
 
+std::string TrialPlayer::playingPage() {
+    const control::ControlStateMachine& machine = motion();
+    if (machine.state_cast<const control::KeyframeMovementState*>() == nullptr) {
+        return "";
+    }
+    const auto& page = machine.getKeyframePlayer().getCurrentPage();
+    return page ? page->getName() : "";
+}
+
 bool TrialPlayer::isLeftFootSwinging() { return motion().getWalk().isLeftFootSwinging(); }
 
 const control::ControlStateMachine& TrialPlayer::motion() {

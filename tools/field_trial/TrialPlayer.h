@@ -9,6 +9,7 @@
 #include "tools/field_trial/ScriptedDecision.h"
 
 #include <memory>
+#include <string>
 
 namespace tools {
 namespace field_trial {
@@ -46,6 +47,8 @@ public:
     bool isMoving();
     /// A kick, a keyframe page or a neural motion runs (not the walk).
     bool isPlayingMotion();
+    /// The keyframe page that runs; empty when none does.
+    std::string playingPage();
     /// Turns at every walk step.
     bool isLeftFootSwinging();
 

@@ -8,28 +8,42 @@ namespace tools {
 namespace field_trial {
 namespace {
 
-TEST(FiguresTableTest, AGetUpRowTellsHowManyGotUpInTime) {
-    struct Case {
-        std::optional<double> inTime;
-        const char* cell;
-    };
-    const Case cases[] = {
-        {9.0, "| 2.9 s (10/10, 9 within 3 s) |"},
-        // Figures written before the count was kept.
-        {std::nullopt, "| 2.9 s (10/10) |"},
-    };
-    for (const Case& c : cases) {
-        TrialFigures row;
-        row.trial = "get-up-fallBack";
-        row.body = 1;
-        row.getUpAttempts = 10;
-        row.getUps = 10;
-        row.getUpTime = 2.94;
-        row.getUpsInTime = c.inTime;
-        std::ostringstream out;
-        FiguresTable::print({row}, out);
-        EXPECT_NE(out.str().find(c.cell), std::string::npos) << out.str();
-    }
+TEST(FiguresTableTest, AGetUpRowTellsBothWaysOfWalkingOnWithHowManyGotUpInTheTrialsTime) {
+    TrialFigures row;
+    row.trial = "get-up-fallBack";
+    row.body = 1;
+    row.getUpTimeLimit = 4.5;
+    row.getUpAttempts = 10;
+    row.getUps = 10;
+    row.getUpTime = 3.64;
+    row.getUpsInTime = 9;
+    row.getUpAttemptsWalking = 10;
+    row.getUpsWalking = 8;
+    row.getUpTimeWalking = 4.06;
+    row.getUpsInTimeWalking = 7;
+    std::ostringstream out;
+    FiguresTable::print({row}, out);
+    EXPECT_NE(out.str().find("| 3.6 s (10/10, 9 within 4.5 s) | 4.1 s (8/10, 7 within 4.5 s) |"), std::string::npos)
+        << out.str();
+
+    // Figures written before the time limit was kept: the counts alone.
+    row.getUpTimeLimit.reset();
+    std::ostringstream older;
+    FiguresTable::print({row}, older);
+    EXPECT_NE(older.str().find("| 3.6 s (10/10) | 4.1 s (8/10) |"), std::string::npos) << older.str();
+}
+
+TEST(FiguresTableTest, AMatchRowTellsTheReFallsBesideTheFalls) {
+    TrialFigures row;
+    row.trial = "match-half";
+    row.body = TrialFigures::OWN_BODIES;
+    row.falls = 31;
+    row.leftFalls = 13;
+    row.rightFalls = 18;
+    row.reFalls = 2;
+    std::ostringstream out;
+    FiguresTable::print({row}, out);
+    EXPECT_NE(out.str().find("| 31 (13 / 18) | 2 |"), std::string::npos) << out.str();
 }
 
 } // namespace

@@ -37,11 +37,12 @@ TrialFigures figuresOf(const MatchWatch& watch) {
     return figures;
 }
 
-TEST(MatchWatchTest, CountsEachTeamsFallsAndTheGetUpsThatFollowedThem) {
-    // Left number 3 (slot 2) lies from 1 s to 3 s, left number 1 from 4 s to 5 s;
-    // right number 5 (slot 15) falls at 2 s and is still down at the end; right
-    // number 8 (slot 18) falls at 1 s and is put back on its feet 5 m away by the
-    // referee at 3 s, which is no get-up.
+TEST(MatchWatchTest, CountsEachTeamsFallsTheGetUpsThatFollowedThemAndTheReFalls) {
+    // Left number 3 (slot 2) lies from 1 s to 3 s and falls again at 5 s, a
+    // re-fall; left number 1 lies from 4 s to 5 s; right number 5 (slot 15)
+    // falls at 2 s and is still down at the end; right number 8 (slot 18) falls
+    // at 1 s, is put back on its feet 5 m away by the referee at 3 s, which is
+    // no get-up, and falls again at 4 s, which is no re-fall.
     const auto refereed = [](MatchMoment moment) {
         moment.players[18].position.x = moment.time >= 3.0 ? 5.0 : 0.0;
         return moment;
@@ -51,15 +52,16 @@ TEST(MatchWatchTest, CountsEachTeamsFallsAndTheGetUpsThatFollowedThem) {
     watch.observe(refereed(withLying(moment(1.0), {2, 18})));
     watch.observe(refereed(withLying(moment(2.0), {2, 15, 18})));
     watch.observe(refereed(withLying(moment(3.0), {15})));
-    watch.observe(refereed(withLying(moment(4.0), {0, 15})));
-    watch.observe(refereed(withLying(moment(5.0), {15})));
+    watch.observe(refereed(withLying(moment(4.0), {0, 15, 18})));
+    watch.observe(refereed(withLying(moment(5.0), {2, 15, 18})));
 
     const TrialFigures figures = figuresOf(watch);
-    EXPECT_EQ(figures.leftFalls, 2.0);
-    EXPECT_EQ(figures.rightFalls, 2.0);
-    EXPECT_EQ(figures.falls, 4.0);
+    EXPECT_EQ(figures.leftFalls, 3.0);
+    EXPECT_EQ(figures.rightFalls, 3.0);
+    EXPECT_EQ(figures.falls, 6.0);
     EXPECT_EQ(figures.getUps, 2.0);
     EXPECT_DOUBLE_EQ(*figures.getUpTime, 1.5);
+    EXPECT_EQ(figures.reFalls, 1.0);
     EXPECT_EQ(figures.missedCycles, 0.0);
     EXPECT_EQ(figures.notFiniteCycles, 0.0);
 }

@@ -18,20 +18,23 @@ TrueBody body(Posture posture, double time) {
     return sample;
 }
 
-TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainTheGetUpsAndTheTimeSpentUpright) {
+TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainTheGetUpsTheReFallsAndTheTimeSpentUpright) {
     const struct {
         std::vector<Posture> postures; // one sample a second
         int falls;
         double uprightShare;
         int getUps;
         double gettingUpSeconds;
+        int reFalls; // within two seconds of a get-up
     } cases[] = {
-        {{UP, UP, UP, UP, UP}, 0, 1.0, 0, 0.0},
-        {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5, 0, 0.0},
-        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25, 1, 3.0}, // not up in between: the same fall
-        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5, 2, 2.0},
-        {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25, 1, 3.0}, // lying from the start
-        {{UP, BETWEEN, UP, BETWEEN, UP}, 0, 0.5, 0, 0.0}, // stumbling without falling
+        {{UP, UP, UP, UP, UP}, 0, 1.0, 0, 0.0, 0},
+        {{UP, UP, DOWN, DOWN, DOWN}, 1, 0.5, 0, 0.0, 0},
+        {{UP, DOWN, BETWEEN, DOWN, UP}, 1, 0.25, 1, 3.0, 0}, // not up in between: the same fall
+        {{UP, DOWN, UP, DOWN, UP}, 2, 0.5, 2, 2.0, 1},
+        {{DOWN, DOWN, BETWEEN, UP, UP}, 1, 0.25, 1, 3.0, 0}, // lying from the start
+        {{UP, BETWEEN, UP, BETWEEN, UP}, 0, 0.5, 0, 0.0, 0}, // stumbling without falling
+        {{DOWN, UP, BETWEEN, DOWN, UP}, 2, 0.25, 2, 2.0, 1}, // down again two seconds after getting up
+        {{DOWN, UP, UP, BETWEEN, DOWN}, 2, 0.5, 1, 1.0, 0},  // three seconds after: a fall of its own
     };
     for (const auto& c : cases) {
         PostureWatch watch;
@@ -43,6 +46,7 @@ TEST(PostureWatchTest, CountsEachFallOnceUntilUprightAgainTheGetUpsAndTheTimeSpe
         EXPECT_DOUBLE_EQ(watch.getUprightShare(), c.uprightShare);
         EXPECT_EQ(watch.getGetUps(), c.getUps);
         EXPECT_DOUBLE_EQ(watch.getGettingUpSeconds(), c.gettingUpSeconds);
+        EXPECT_EQ(watch.getReFalls(), c.reFalls);
     }
 }
 
