@@ -262,8 +262,8 @@ TEST(ControlStateMachineTest, EveryWalkSmoothsTheBodyIntoItsStanceBeforeItsClock
         for (int cycle = 0; cycle < 100 && !loop.machine().hasWalkAdvanced(); ++cycle) {
             loop.cycle(walkForward(WalkMode::NORMAL));
             if (!loop.machine().hasWalkAdvanced()) {
-                smoothing.push_back({loop.perceived() * NaoJoints::getNaoDirectionsFixing(),
-                                     loop.machine().getDesiredJoints()});
+                smoothing.push_back(
+                    {loop.perceived() * NaoJoints::getNaoDirectionsFixing(), loop.machine().getDesiredJoints()});
             }
         }
         ASSERT_TRUE(loop.machine().hasWalkAdvanced());
