@@ -5,21 +5,26 @@
 #include "control/KeyframeRequest.h"
 #include "control/KickMovementState.h"
 #include "control/KickRequest.h"
+#include "control/MovementSwitchSmoother.h"
 #include "control/NeuralMovementState.h"
 #include "control/NeuralRequest.h"
 #include "control/WalkMovementState.h"
 #include "control/WalkRequest.h"
+#include "marlowinds_lib/math/MathUtils.h"
 #include "tests/control/ControlLoop.h"
+#include "tests/control/PostureChecks.h"
 #include "tests/control/neural_network/LinearMotionGraph.h"
 #include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace control {
 namespace {
@@ -233,6 +238,49 @@ TEST(ControlStateMachineTest, AWalkAfterLongPausesGivesNumbersOnly) {
         EXPECT_TRUE(loop.runs<WalkMovementState>());
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+/// Every walk, the first after start-up as well as one after another movement, first moves the body at most
+/// 10 degrees a cycle along a straight line towards one fixed pose, the walk's stance, and lets the walk's clock
+/// run only once the measured posture is within 0.1 degree of it.
+TEST(ControlStateMachineTest, EveryWalkSmoothsTheBodyIntoItsStanceBeforeItsClockRuns) {
+    tests::ShippedWalkSets walkSets;
+    tests::ControlLoop loop;
+    loop.loadPages({PAGE});
+    const double tolerance = marlowinds_lib::math::MathUtils::degreesToRadians(0.1);
+    for (const char* start : {"from the posture at start-up", "after a page bent the knee"}) {
+        SCOPED_TRACE(start);
+        if (loop.runs<WalkMovementState>()) {
+            ASSERT_GT(playToTheEnd(loop, [](int) { return bend(); }), 0.0); // the walk's closing steps
+            ASSERT_GT(playToTheEnd(loop, [](int) { return bend(); }), 0.0); // the page
+        }
+        struct Cycle {
+            NaoJoints measured; // in the engines' directions
+            NaoJoints desired;
+        };
+        std::vector<Cycle> smoothing;
+        for (int cycle = 0; cycle < 100 && !loop.machine().hasWalkAdvanced(); ++cycle) {
+            loop.cycle(walkForward(WalkMode::NORMAL));
+            if (!loop.machine().hasWalkAdvanced()) {
+                smoothing.push_back(
+                    {loop.perceived() * NaoJoints::getNaoDirectionsFixing(), loop.machine().getDesiredJoints()});
+            }
+        }
+        ASSERT_TRUE(loop.machine().hasWalkAdvanced());
+        ASSERT_GT(smoothing.size(), 1u);
+
+        const NaoJoints stance = smoothing.back().desired;
+        tests::PostureChecks::expectWalkStance(stance, start);
+        for (std::size_t cycle = 0; cycle < smoothing.size(); ++cycle) {
+            const NaoJoints remaining = stance - smoothing[cycle].measured;
+            const double distance = remaining.lInfiniteNorm();
+            const double share =
+                distance > 0.0 ? std::min(1.0, MovementSwitchSmoother::MAXIMUM_JOINT_DISPLACEMENT / distance) : 1.0;
+            const NaoJoints expected = smoothing[cycle].measured + remaining * share;
+            EXPECT_LT((smoothing[cycle].desired - expected).lInfiniteNorm(), 1e-9) << "cycle " << cycle;
+            EXPECT_EQ(distance < tolerance, cycle + 1 == smoothing.size()) << "cycle " << cycle;
+        }
+    }
 }
 
 TEST(ControlStateMachineTest, AKickSmoothsTheBodyIntoItsFirstPoseAndEndsWhenItHasKicked) {

@@ -2,6 +2,7 @@
 #define TESTS_CONTROL_POSTURECHECKS_H
 
 #include "control/walking/OmnidirectionalWalkZMPParams.h"
+#include "marlowinds_lib/math/MathUtils.h"
 #include "modeling/BodyModel.h"
 #include "utils/configure_tree/ParameterFileReader.h"
 
@@ -24,6 +25,16 @@ public:
         modeling::BodyModel body;
         body.update(posture * NaoJoints::getNaoDirectionsFixing());
         return body;
+    }
+
+    /// How far the hand (the lower arm's centre) is ahead of where it is with the arm hanging at the side
+    /// (shoulder pitch pi/2 in the engines' directions), the rest of the posture as given.
+    static double handAheadOfHanging(const NaoJoints& posture, NaoJoints::HINGE_JOINTS shoulderPitch,
+                                     BodyPartType lowerArm) {
+        NaoJoints hanging = posture;
+        hanging.setValue(shoulderPitch, marlowinds_lib::math::MathUtils::PI / 2.0);
+        return bodyIn(posture).getTransformAtCenter(lowerArm).translation.x -
+               bodyIn(hanging).getTransformAtCenter(lowerArm).translation.x;
     }
 
     /// Fails for each joint but the neck that lies outside its range.

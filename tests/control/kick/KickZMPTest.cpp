@@ -1,11 +1,14 @@
 #include "control/kick/KickZMP.h"
 
+#include "marlowinds_lib/math/MathUtils.h"
 #include "modeling/BodyModel.h"
 #include "tests/control/JsonLeaf.h"
+#include "tests/control/PostureChecks.h"
 #include "tools/walk_probe/JointRanges.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -206,6 +209,57 @@ TEST(KickZMPTest, TheLeftKickMirrorsTheRightOne) {
         right.kick.update(0.02, right.joints);
         left.kick.update(0.02, left.joints);
         EXPECT_LT((NaoJoints::getSimetricPositions(right.joints) - left.joints).lInfiniteNorm(), 1e-12) << cycle;
+    }
+}
+
+/// The arms swing against the kicking leg: the arm of the other side forward while the kicking foot is ahead of
+/// the torso, the arm of its own side back, each by the shoulder pitch asin(armsCompensationFactor x / armLength)
+/// from hanging, x being how far the foot is ahead. The shipped factor is 0, so the factor here is the test's own.
+TEST(KickZMPTest, TheArmsSwingAgainstTheKickingLegByTheCompensationFactor) {
+    KickZMPParams params = KickZMPParams::getDefaultKickZMPParams();
+    params.armsCompensationFactor = 0.8;
+    const double widestSwing = std::asin(params.armsCompensationFactor * params.kickAmplitude / NAO.armLength);
+    const double hanging = marlowinds_lib::math::MathUtils::PI / 2.0;
+    struct Arm {
+        NaoJoints::HINGE_JOINTS shoulderPitch;
+        modeling::BodyPartType lowerArm;
+    };
+    const Arm left{NaoJoints::LEFT_SHOULDER_PITCH, modeling::BodyPartType::LEFT_LOWERARM};
+    const Arm right{NaoJoints::RIGHT_SHOULDER_PITCH, modeling::BodyPartType::RIGHT_LOWERARM};
+    const struct {
+        bool leftFootKicks;
+        modeling::BodyPartType kickingFoot;
+        Arm kickingSide;
+        Arm otherSide;
+    } kicks[] = {{false, modeling::BodyPartType::RIGHT_FOOT, right, left},
+                 {true, modeling::BodyPartType::LEFT_FOOT, left, right}};
+    for (const auto& kick : kicks) {
+        Kicker kicker(params, kick.leftFootKicks);
+        double mostForward = 0.0; // of the other side's arm, from hanging
+        double mostBack = 0.0;
+        while (!kicker.kick.hasKicked()) {
+            kicker.kick.update(0.02, kicker.joints);
+            SCOPED_TRACE(::testing::Message()
+                         << (kick.leftFootKicks ? "left" : "right") << " kick, phase " << kicker.kick.getPhase());
+            const double footAhead =
+                tests::PostureChecks::bodyIn(kicker.joints).getTransformAtCenter(kick.kickingFoot).translation.x;
+            const double swing = std::asin(params.armsCompensationFactor * footAhead / NAO.armLength);
+            const double otherSwing = hanging - kicker.joints.getValue(kick.otherSide.shoulderPitch);
+            EXPECT_NEAR(otherSwing, swing, 1e-5);
+            EXPECT_NEAR(hanging - kicker.joints.getValue(kick.kickingSide.shoulderPitch), -swing, 1e-5);
+            if (std::fabs(footAhead) > 0.005) {
+                const auto handAhead = [&kicker](const Arm& arm) {
+                    return tests::PostureChecks::handAheadOfHanging(kicker.joints, arm.shoulderPitch, arm.lowerArm);
+                };
+                EXPECT_EQ(handAhead(kick.otherSide) > 0.0, footAhead > 0.0) << footAhead;
+                EXPECT_EQ(handAhead(kick.kickingSide) > 0.0, footAhead < 0.0) << footAhead;
+            }
+            mostForward = std::max(mostForward, otherSwing);
+            mostBack = std::min(mostBack, otherSwing);
+        }
+        // Drawn back and swung through by the whole amplitude.
+        EXPECT_NEAR(mostForward, widestSwing, 1e-6);
+        EXPECT_NEAR(mostBack, -widestSwing, 1e-6);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "representations/MarlowindsConstants.h"
 #include "representations/NavigationParams.h"
 #include "tests/control/JsonLeaf.h"
+#include "tests/control/PostureChecks.h"
 #include "tests/marlowinds_lib/utils/TemporaryWorkingDirectory.h"
 #include "tests/modeling/GeometryExpectations.h"
 #include "tools/graph_generator/GraphFileWriter.h"
@@ -210,6 +211,46 @@ TEST(OmnidirectionalWalkZMPTest, MirroredRequestsGiveMirroredJoints) {
                                              legsAndShoulderPitches(mirrored.joints);
                 ASSERT_LT(difference.lInfiniteNorm(), 1e-9) << "cycle " << cycle << " turn " << velocity.rotation;
             }
+        }
+    }
+}
+
+/// Each arm swings against the leg on its side: by the shoulder pitch asin(armsCompensationFactor x / armLength)
+/// away from hanging, where x is how far the other side's foot is ahead of the torso, and forward while that foot
+/// is ahead. The mirror test cannot tell this from a swing the other way round.
+TEST(OmnidirectionalWalkZMPTest, EachArmSwingsForwardWhileTheFootOfTheOtherSideIsAhead) {
+    const struct {
+        NaoJoints::HINGE_JOINTS shoulderPitch;
+        BodyPartType lowerArm;
+        BodyPartType otherFoot;
+    } arms[] = {{NaoJoints::LEFT_SHOULDER_PITCH, BodyPartType::LEFT_LOWERARM, BodyPartType::RIGHT_FOOT},
+                {NaoJoints::RIGHT_SHOULDER_PITCH, BodyPartType::RIGHT_LOWERARM, BodyPartType::LEFT_FOOT}};
+    for (const double speed : {0.2, -0.15}) {
+        Walker walker(NORMAL, {0.0, speed, 0.0});
+        int handsAhead[2] = {};
+        int handsBehind[2] = {};
+        for (int cycle = 0; cycle < 60; ++cycle) {
+            walker.walk.update(WalkProbe::CYCLE, walker.joints);
+            const modeling::BodyModel body = tests::PostureChecks::bodyIn(walker.joints);
+            for (int side = 0; side < 2; ++side) {
+                SCOPED_TRACE(::testing::Message() << "speed " << speed << ", cycle " << cycle << ", arm " << side);
+                const auto& arm = arms[side];
+                const double footAhead = body.getTransformAtCenter(arm.otherFoot).translation.x;
+                const double swing = std::asin(NORMAL.armsCompensationFactor * footAhead / NAO.armLength);
+                EXPECT_NEAR(walker.joints.getValue(arm.shoulderPitch),
+                            marlowinds_lib::math::MathUtils::PI / 2.0 - swing, 1e-5);
+                if (std::fabs(footAhead) > 0.005) {
+                    const double handAhead =
+                        tests::PostureChecks::handAheadOfHanging(walker.joints, arm.shoulderPitch, arm.lowerArm);
+                    EXPECT_EQ(handAhead > 0.0, footAhead > 0.0) << footAhead;
+                    int& count = handAhead > 0.0 ? handsAhead[side] : handsBehind[side];
+                    ++count;
+                }
+            }
+        }
+        for (int side = 0; side < 2; ++side) {
+            EXPECT_GT(handsAhead[side], 0) << "speed " << speed << ", arm " << side;
+            EXPECT_GT(handsBehind[side], 0) << "speed " << speed << ", arm " << side;
         }
     }
 }

@@ -58,6 +58,28 @@ TEST_F(BasicDefensePositioningTest, TheMostDangerousOpponentIsWatchedUnlessNoTea
     EXPECT_EQ(chosen(), 0) << "no opponent known";
 }
 
+/// A metre nearer the ball counts as much as 36.06 / 30 metres nearer the own goal (the field's diagonal over its
+/// length). Each pair sits on either side of that balance, so that weights of 1 : 1 pick the wrong one in the
+/// first and weights below 0.76 : 1 the wrong one in the second.
+TEST_F(BasicDefensePositioningTest, TheGoalDistanceWeighsByTheFieldDiagonalAndTheBallDistanceByItsLength) {
+    const struct {
+        Pose2D nearTheBall; // number 3
+        Pose2D nearTheGoal; // number 5
+        int watched;
+    } cases[] = {
+        // 1.41 m from the ball and 12.04 m from the goal (0.047 + 0.334) against 6 m and 7 m (0.2 + 0.194).
+        {Pose2D(0.0, -3.0, 1.0), Pose2D(0.0, -8.0, 0.0), 3},
+        // 5.39 m and 12.08 m (0.180 + 0.335) against 10.77 m and 5 m (0.359 + 0.139).
+        {Pose2D(0.0, -4.0, 5.0), Pose2D(0.0, -12.0, 4.0), 5},
+    };
+    Access::setTeammate(models.world(), 2, Pose2D(0.0, 10.0, 8.0)); // farther from everyone than the agent
+    for (const auto& testCase : cases) {
+        Access::setOpponent(models.world(), 3, testCase.nearTheBall);
+        Access::setOpponent(models.world(), 5, testCase.nearTheGoal);
+        EXPECT_EQ(chosen(), testCase.watched);
+    }
+}
+
 TEST_F(BasicDefensePositioningTest, TheMarkingPlaceCutsThePassToTheOpponent) {
     Access::setOpponent(models.world(), 3, Pose2D(0.0, -2.5, 0.5));
     Access::setOpponent(models.world(), 8, Pose2D(0.0, -6.0, 2.0));
