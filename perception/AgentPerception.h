@@ -29,7 +29,8 @@ public:
     /// one gives only what it holds: each joint angle and foot force it lost
     /// keeps its last reading, as the other readings do, for the body has not
     /// moved by much in one cycle, while a joint read as 0 would be driven hard
-    /// from the wrong angle. Nothing is seen from it.
+    /// from the wrong angle. What it holds of vision and hearing is used as
+    /// from a whole one.
     enum class Message { WHOLE, DAMAGED };
 
     /// Heard messages are kept only from the team of this name.

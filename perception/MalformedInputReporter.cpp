@@ -1,6 +1,8 @@
 #include "perception/MalformedInputReporter.h"
 
 #include "perception/GroupReader.h"
+#include "perception/PerceptorType.h"
+#include "perception/VisibleObject.h"
 
 #include <cstdio>
 #include <iostream>
@@ -11,7 +13,15 @@ namespace perception {
 namespace {
 
 constexpr std::size_t EXCERPT_LENGTH = 160;
-constexpr std::size_t NAME_LENGTH = 16;
+constexpr std::string_view UNKNOWN_WORD = "unknown";
+
+/// Damaged text brings words without end; had each its own kind, the kinds
+/// would grow without bound and each new one would pass the line limit.
+std::string_view kindOf(std::string_view firstWord) {
+    const bool known = PerceptorType::identifyType(firstWord) != PerceptorType::NONE ||
+                       VisibleObject::identifyType(firstWord) != VisibleObjectType::UNKNOWN;
+    return known ? firstWord : UNKNOWN_WORD;
+}
 
 } // namespace
 
@@ -20,8 +30,8 @@ MalformedInputReporter::MalformedInputReporter(Clock clock) : clock(std::move(cl
 MalformedInputReporter::~MalformedInputReporter() {
     for (const Kind& kind : kinds) {
         if (kind.left > 0) {
-            std::cerr << "(" << kind.reporter << ") " << kind.left << " more like \""
-                      << printable(kind.name, NAME_LENGTH) << "\" not shown" << std::endl;
+            std::cerr << "(" << kind.reporter << ") " << kind.left << " more like \"" << kind.name << "\" not shown"
+                      << std::endl;
         }
     }
 }
@@ -29,7 +39,7 @@ MalformedInputReporter::~MalformedInputReporter() {
 void MalformedInputReporter::reportSkippedGroup(std::string_view reporter, const std::exception& error,
                                                 const utils::parser::ParserTreeNode& group) {
     const std::string_view text = GroupReader::trim(group.value);
-    if (Kind* kind = admit(reporter, text.substr(0, text.find(' ')))) {
+    if (Kind* kind = admit(reporter, kindOf(text.substr(0, text.find(' '))))) {
         writeLine(*kind, "skipped a malformed group, " + printable(error.what(), EXCERPT_LENGTH) + ": " +
                              printable("(" + group.toString() + ")", EXCERPT_LENGTH));
     }
@@ -62,7 +72,6 @@ std::string MalformedInputReporter::printable(std::string_view text, std::size_t
 }
 
 MalformedInputReporter::Kind* MalformedInputReporter::admit(std::string_view reporter, std::string_view name) {
-    name = name.substr(0, NAME_LENGTH);
     const auto now = clock();
     for (Kind& kind : kinds) {
         if (kind.reporter == reporter && kind.name == name) {

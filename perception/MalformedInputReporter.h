@@ -34,7 +34,8 @@ public:
     MalformedInputReporter& operator=(const MalformedInputReporter&) = delete;
 
     /// A group that was skipped, and why. Its kind is the reporter and the
-    /// group's first word, which the callers take from a fixed set of names.
+    /// group's keyword; every word that names no group the agent reads (text
+    /// cut short inside a word, say) is of one kind "unknown".
     void reportSkippedGroup(std::string_view reporter, const std::exception& error,
                             const utils::parser::ParserTreeNode& group);
     /// A message that was dropped whole.
@@ -57,7 +58,7 @@ private:
     static void writeLine(Kind& kind, const std::string& text);
 
     Clock clock;
-    /// One record per kind seen; the kinds are few and fixed.
+    /// One record per kind seen; the reporters and keywords are few and fixed.
     std::vector<Kind> kinds;
 };
 

@@ -26,7 +26,8 @@ public:
     /// a message, one without any group the agent knows, and one with fewer
     /// joint angles than the last whole message are perceived as damaged
     /// (AgentPerception::Message): the body's readings they did not give keep
-    /// their last values, while nothing is seen or heard from them.
+    /// their last values, while the vision and hearing groups that came whole
+    /// are used.
     void perceive(const communication::Communication& communication);
     AgentPerception& getAgentPerception() { return agentPerception; }
     const AgentPerception& getAgentPerception() const { return agentPerception; }

@@ -44,6 +44,7 @@ void VisiblePlayer::transformPosition(const marlowinds_lib::math::Pose3D& pose) 
     }
 }
 
+// Only reads: adding an unseen part at 0 would skew the fall test, which reads every part.
 Vector3<double> VisiblePlayer::getBodyPartPosition(const std::string& partName) const {
     const auto found = bodyParts.find(partName);
     return found == bodyParts.end() ? Vector3<double>() : found->second;

@@ -73,7 +73,8 @@ public:
         world.uniformNumber = uniformNumber;
         world.bodyType = robotType;
         world.playMode = "PlayOn";
-        world.players = {{TEAM, 2, -6.0, 3.0}, {"Opponents", 9, 3.0, 1.0}};
+        // The teammate in the camera's view: an agent that knows none says so every cycle.
+        world.players = {{TEAM, 2, -2.0, 1.5}, {"Opponents", 9, 3.0, 1.0}};
         builder = std::make_unique<tools::test_server::SensorMessageBuilder>(world);
     }
 

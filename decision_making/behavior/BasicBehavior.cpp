@@ -73,6 +73,7 @@ void BasicBehavior::changeBasicBehaviorState(modeling::Modeling& modeling) {
     safePose = calculateSafePosition(modeling);
     kickingPose = calculateKickingPosition(modeling);
     distanceBehindBall = self.translation.distance(behindBallPose.translation);
+    // Normalised: unnormalised, a 10 degree miss across the half turn reads as 350 degrees.
     headingError = MathUtils::normalizeAngle(self.rotation - calculateTargetAngle(modeling));
     const bool facingGoal = std::fabs(headingError) <= HEADING_TOLERANCE;
     const double fromKickingPose = self.translation.distance(kickingPose.translation);

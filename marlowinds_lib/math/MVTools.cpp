@@ -37,6 +37,7 @@ bool MVTools::isNearNegInf(int x) { return x < -MAX_POS_INT; }
 int MVTools::getMaxPosInt() { return MAX_POS_INT; }
 int MVTools::getMinPosInt() { return MIN_POS_INT; }
 
+// Every NaN, not only the default quiet one: a NaN of another payload or sign is no number either.
 bool MVTools::isNaN(float x) { return std::isnan(x); }
 
 std::string MVException::getDescription() const {

@@ -59,6 +59,26 @@ TEST(MalformedInputReporterTest, EachKindOfFaultWritesAtMostOneLineASecondWithTh
               }));
 }
 
+TEST(MalformedInputReporterTest, MessagesCutInsideEverNewWordsMakeOneKindOfFault) {
+    std::chrono::steady_clock::time_point now{};
+    auto reporter = std::make_unique<MalformedInputReporter>([&now] { return now; });
+    const MalformedGroupError error("cut short by the end of the message");
+    ::testing::internal::CaptureStderr();
+
+    // Ten seconds of messages, each cut inside a word never seen before.
+    for (int message = 0; message < 1000; ++message) {
+        now = std::chrono::steady_clock::time_point(std::chrono::milliseconds(10 * message));
+        const testing::ParsedGroup cut("(w" + std::to_string(message));
+        reporter->reportSkippedGroup("Perception", error, cut.node());
+    }
+    reporter.reset();
+
+    const auto written = lines(::testing::internal::GetCapturedStderr());
+    ASSERT_EQ(written.size(), 11u);
+    EXPECT_EQ(written.front(), "(Perception) skipped a malformed group, cut short by the end of the message: (w0)");
+    EXPECT_EQ(written.back(), "(Perception) 99 more like \"unknown\" not shown");
+}
+
 TEST(MalformedInputReporterTest, StrayBytesAndLongTextsAreWrittenSafely) {
     EXPECT_EQ(MalformedInputReporter::printable(std::string("a\0b\x7f\xff\n(", 7), 100), "a\\x00b\\x7f\\xff\\x0a(");
     EXPECT_EQ(MalformedInputReporter::printable("abcdef", 4), "abcd...");

@@ -68,6 +68,7 @@ void LocalizationErrorLoggerImplementation::logError(double time, PlaySide::PLAY
     }
     double positionError =
         std::hypot(truePose.translation.x - estimate.translation.x, truePose.translation.y - estimate.translation.y);
+    // Normalised: unnormalised, a miss across the half turn adds a sine of the wrong sign to its cell.
     const double headingError = MathUtils::normalizeAngle(truePose.rotation - estimate.rotation);
 
     key.clear();

@@ -73,6 +73,9 @@ TEST_F(BasicBehaviorTest, TheClosestPlayerGetsBehindTheBallConductsItAndKicksNea
         {State::GET_BEHIND_BALL, {0.0, 3.5, 0.0}, ball, State::GET_BEHIND_BALL},
         {State::GET_BEHIND_BALL, {0.35, 4.5, 0.0}, ball, State::TURN_BEHIND_BALL},
         {State::GET_BEHIND_BALL, {-0.1, 4.5, 0.0}, ball, State::CONDUCT},
+        // The ball in their goal: facing its centre is facing about the half turn, 8 degrees off either way.
+        {State::GET_BEHIND_BALL, {3.1, 15.3, 0.0}, {0.0, 15.5, 0.05}, State::CONDUCT},
+        {State::GET_BEHIND_BALL, {-3.1, 15.3, 0.0}, {0.0, 15.5, -0.05}, State::CONDUCT},
         {State::CONDUCT, {0.0, 5.3, 0.0}, ball, State::BACK_OFF},
         {State::CONDUCT, {0.0, 5.1, 0.0}, ball, State::CONDUCT},
         {State::CONDUCT, {0.0, 2.5, 0.0}, ball, State::GET_BEHIND_BALL},
