@@ -29,9 +29,11 @@ public:
     std::shared_ptr<control::LookRequest> getLookRequest() const { return lookRequest; }
 
     /// While the agent lies, the only outputs are the head straight ahead and
-    /// the stand-up page for the way it fell; true in such a cycle. The say,
-    /// beam and pass of the last standing cycle are cleared, so that a fallen
-    /// agent neither repeats a say out of its radio slot nor beams again.
+    /// the stand-up page for the way it fell, and once up again, until the
+    /// fall detector lets go, the head straight ahead and steps in place; true
+    /// in such a cycle. The say, beam and pass of the last standing cycle are
+    /// cleared, so that a fallen agent neither repeats a say out of its radio
+    /// slot nor beams again.
     bool decideFall(modeling::Modeling& modeling);
 
 protected:

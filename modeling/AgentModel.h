@@ -65,6 +65,8 @@ public:
     /// One step of the latched fall detector: true from a fall until
     /// STAND_UP_STEPS upright steps have been counted. Every call advances it.
     bool hasFallen();
+    /// The latched detector's answer of its last step, without a step.
+    bool isFallLatched() const { return fallen; }
 
 private:
     void updateAcceleration(const marlowinds_lib::math::Vector3<double>& rawAcceleration);

@@ -2,6 +2,7 @@
 #include "decision_making/DecisionMaking.h"
 
 #include "control/KeyframeRequest.h"
+#include "control/WalkRequest.h"
 #include "tests/decision_making/HandBuiltModeling.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,45 @@ INSTANTIATE_TEST_SUITE_P(WaysOfLying, DecideFallTest,
                                            Lying{"-9.81 0 0", "moveArmToFallBack"}, Lying{"7 -7 0", "standUpFromFront"},
                                            Lying{"-7 7 0", "standUpFromBackOptimization"}),
                          [](const auto& info) { return info.param.page + std::to_string(info.index); });
+
+TEST(DecideFallStandingTest, UpAgainTheAgentStepsInPlaceHeadStraightUntilTheFallDetectorLetsGo) {
+    testing::HandBuiltModeling models(5);
+    EveryOutputDecision decision;
+    decision.decide(models.modeling);
+    modeling::AgentModel& body = models.modeling.getAgentModel();
+    int cycle = 0;
+    // One step of the agent model and of the world model's fall detector.
+    const auto perceive = [&](bool lying) {
+        models.perceive(0.02 * cycle++, lying);
+        body.hasFallen();
+    };
+    for (int lying = 0; lying < 50; ++lying) {
+        perceive(true);
+    }
+    ASSERT_TRUE(decision.decideFall(models.modeling));
+    ASSERT_NE(std::dynamic_pointer_cast<control::KeyframeRequest>(decision.getMovementRequest()), nullptr);
+
+    int steadying = 0;
+    for (int upright = 0; upright < 200; ++upright) {
+        perceive(false);
+        if (body.isCurrentlyFallen()) {
+            continue;
+        }
+        if (!decision.decideFall(models.modeling)) {
+            break;
+        }
+        ++steadying;
+        const auto walk = std::dynamic_pointer_cast<control::WalkRequest>(decision.getMovementRequest());
+        ASSERT_NE(walk, nullptr) << "cycle " << cycle;
+        EXPECT_EQ(walk->getVelocity().translation.norm(), 0.0);
+        EXPECT_EQ(walk->getVelocity().rotation, 0.0);
+        EXPECT_EQ(decision.getLookRequest()->getPan(), 0.0);
+        EXPECT_EQ(decision.getLookRequest()->getTilt(), 0.0);
+    }
+    // The detector lets go after its upright steps, counted once the filtered reading is upright.
+    EXPECT_GE(steadying, modeling::AgentModel::STAND_UP_STEPS);
+    EXPECT_FALSE(decision.decideFall(models.modeling));
+}
 
 TEST(DecideFallStandingTest, AnUprightAgentKeepsEveryOutput) {
     testing::HandBuiltModeling models(5);

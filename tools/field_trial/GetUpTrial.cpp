@@ -21,6 +21,9 @@ constexpr double PAGE_SECONDS = 10.0;
 constexpr double FALL_SECONDS = 3.0;
 /// Where the ball waits (m, on both axes), away from the falls.
 constexpr double BALL_ASIDE = 4.0;
+/// The longest an attempt takes: standing, the fall and the get-up watched.
+constexpr double ATTEMPT_SECONDS = 2.0 + 2.0 * PAGE_SECONDS + FALL_SECONDS + GetUpTrial::GET_UP_SECONDS +
+                                   GetUpTrial::STAY_UP_SECONDS;
 /// Asked for far beyond any limit: the mode's navigation limit is what the walk gets.
 constexpr double FULL = 10.0;
 
@@ -62,7 +65,7 @@ GetUpTrial::Tally GetUpTrial::attempts(TrialField& field, const std::shared_ptr<
         // A stand-up still playing cannot be cut short; then the walk starts afresh from a standing page.
         field.stepUntil([&] { return !field.player().isPlayingMotion(); }, PAGE_SECONDS);
         // Twenty attempts may outlast the game clock's half.
-        field.restartClock();
+        field.makeTimeFor(ATTEMPT_SECONDS);
         standAt(field, Pose2D(), standing);
         std::optional<double> lying;
         const auto firstFallen = [&] {

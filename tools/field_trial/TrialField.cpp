@@ -148,10 +148,14 @@ bool TrialField::place(const marlowinds_lib::math::Pose2D& pose) {
         COMMAND_SECONDS);
 }
 
-void TrialField::restartClock() {
+void TrialField::makeTimeFor(double seconds) {
+    if (time() + seconds < HALF_SECONDS) {
+        return;
+    }
     wizard->setGameTime(0.0);
     // The monitor may show the new clock before the player does, which step()
-    // would take for a truth that stopped: the player cycles alone until both show it.
+    // would take for a truth that stopped: the player cycles alone until both
+    // show it. The clock is far from 0 before, so neither can show it early.
     for (long cycle = std::lround(COMMAND_SECONDS / CYCLE); cycle > 0; --cycle) {
         trialPlayer->cycle();
         if (time() < COMMAND_SECONDS && wizard->getLastUpdateTime() < COMMAND_SECONDS) {

@@ -67,10 +67,13 @@ public:
     /// Puts the player, standing, at the pose (field frame), and steps until
     /// the truth shows it there upright; false when it does not arrive.
     bool place(const marlowinds_lib::math::Pose2D& pose);
-    /// Sets the game clock back to 0, so that a trial can outlast the server's
-    /// half (300 s), after which it stops the clock; the posture watch starts
-    /// afresh. Throws std::runtime_error when the clock does not follow.
-    void restartClock();
+    /// The server stops the game clock at the end of a half (this many seconds).
+    static constexpr double HALF_SECONDS = 300.0;
+
+    /// Sets the game clock back to 0 when the half would end within the
+    /// seconds asked for, so that a trial can outlast it; the posture watch
+    /// then starts afresh. Throws std::runtime_error when the clock does not follow.
+    void makeTimeFor(double seconds);
     /// Puts the ball at rest at the point on the ground; false when the truth does not show it there.
     bool placeBall(double x, double y);
 
