@@ -108,9 +108,10 @@ TrialFigures figuresOf(const boost::property_tree::ptree& tree) {
     const std::string failure = tree.get<std::string>("failure");
     figures.failure = failure == "null" ? "" : failure;
     for (const auto& figure : FIGURES) {
-        const auto& node = tree.get_child(figure.key);
-        if (node.data() != "null") {
-            figures.*figure.field = readNumber(node);
+        // A figure the tool did not yet measure when the file was written is absent.
+        const auto node = tree.get_child_optional(figure.key);
+        if (node && node->data() != "null") {
+            figures.*figure.field = readNumber(*node);
         }
     }
     for (const auto& step : tree.get_child("odometry_steps")) {
