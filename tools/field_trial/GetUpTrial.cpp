@@ -43,17 +43,18 @@ void GetUpTrial::run(TrialField& field, TrialFigures& figures) const {
     const Tally inPlace = attempts(field, std::make_shared<control::WalkRequest>(Pose2D(), navigation));
     const Tally walking = attempts(field, std::make_shared<control::WalkRequest>(topSpeed, navigation));
     figures.getUpTimeLimit = inTimeSeconds;
-    figures.getUpAttempts = inPlace.attempts;
-    figures.getUps = inPlace.getUps;
-    figures.getUpsInTime = inPlace.inTime;
-    if (inPlace.getUps > 0) {
-        figures.getUpTime = inPlace.seconds / inPlace.getUps;
-    }
-    figures.getUpAttemptsWalking = walking.attempts;
-    figures.getUpsWalking = walking.getUps;
-    figures.getUpsInTimeWalking = walking.inTime;
-    if (walking.getUps > 0) {
-        figures.getUpTimeWalking = walking.seconds / walking.getUps;
+    inPlace.fill(figures.getUpAttempts, figures.getUps, figures.getUpsInTime, figures.getUpTime);
+    walking.fill(figures.getUpAttemptsWalking, figures.getUpsWalking, figures.getUpsInTimeWalking,
+                 figures.getUpTimeWalking);
+}
+
+void GetUpTrial::Tally::fill(std::optional<double>& attemptsFigure, std::optional<double>& getUpsFigure,
+                             std::optional<double>& inTimeFigure, std::optional<double>& meanSeconds) const {
+    attemptsFigure = attempts;
+    getUpsFigure = getUps;
+    inTimeFigure = inTime;
+    if (getUps > 0) {
+        meanSeconds = seconds / getUps;
     }
 }
 

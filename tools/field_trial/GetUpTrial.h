@@ -5,6 +5,7 @@
 #include "tools/field_trial/SinglePlayerTrial.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tools {
@@ -33,6 +34,10 @@ private:
         int getUps = 0;
         int inTime = 0;
         double seconds = 0.0;
+
+        /// The counts, and the mean time when any got up.
+        void fill(std::optional<double>& attemptsFigure, std::optional<double>& getUpsFigure,
+                  std::optional<double>& inTimeFigure, std::optional<double>& meanSeconds) const;
     };
 
     /// ATTEMPTS falls, each followed by the stand-up and the walk asked for.
