@@ -63,7 +63,7 @@ struct TrialFigures {
     std::optional<double> goals;
     std::optional<double> leftFalls;
     std::optional<double> rightFalls;
-    std::optional<double> reFalls; // falls within MatchWatch::RE_FALL_SECONDS of getting up
+    std::optional<double> reFalls; // falls within PostureWatch::RE_FALL_SECONDS of getting up
     std::optional<double> ballTravel; // m
     std::vector<OdometryStep> odometrySteps;
 
