@@ -20,18 +20,20 @@ struct NaoJoints::JointRow {
 };
 
 // In HINGE_JOINTS order. The mirror column says which joint of the other side a
-// joint takes its value from, and whether that value flips sign.
+// joint takes its value from, and whether that value flips sign. The elbows
+// (arm yaw) flip: the left one bends to negative angles and the right one to
+// positive ones, so a copied bend would lie outside the other elbow's range.
 const NaoJoints::JointRow NaoJoints::JOINTS[NUMBER_OF_JOINTS] = {
     {&NaoJoints::neckYaw, "neckYaw:", 0.0, NECK_YAW, 0.0},
     {&NaoJoints::neckPitch, "neckPitch:", 0.0, NECK_PITCH, 0.0},
     {&NaoJoints::leftShoulderPitch, "leftShoulderPitch:", -1.0, RIGHT_SHOULDER_PITCH, 1.0},
     {&NaoJoints::leftShoulderYaw, "leftShoulderYaw:", 1.0, RIGHT_SHOULDER_YAW, -1.0},
     {&NaoJoints::leftArmRoll, "leftArmRoll:", 1.0, RIGHT_ARM_ROLL, 1.0},
-    {&NaoJoints::leftArmYaw, "leftArmYaw:", 1.0, RIGHT_ARM_YAW, 1.0},
+    {&NaoJoints::leftArmYaw, "leftArmYaw:", 1.0, RIGHT_ARM_YAW, -1.0},
     {&NaoJoints::rightShoulderPitch, "rightShoulderPitch:", -1.0, LEFT_SHOULDER_PITCH, 1.0},
     {&NaoJoints::rightShoulderYaw, "rightShoulderYaw: ", 1.0, LEFT_SHOULDER_YAW, -1.0},
     {&NaoJoints::rightArmRoll, "rightArmRoll:", 1.0, LEFT_ARM_ROLL, 1.0},
-    {&NaoJoints::rightArmYaw, "rightArmYaw:", 1.0, LEFT_ARM_YAW, 1.0},
+    {&NaoJoints::rightArmYaw, "rightArmYaw:", 1.0, LEFT_ARM_YAW, -1.0},
     {&NaoJoints::leftHipYawPitch, "leftHipYawPitch:", -1.0, RIGHT_HIP_YAWPITCH, -1.0},
     {&NaoJoints::leftHipRoll, "leftHipRoll:", 1.0, RIGHT_HIP_ROLL, -1.0},
     {&NaoJoints::leftHipPitch, "leftHipPitch:", -1.0, RIGHT_HIP_PITCH, 1.0},

@@ -42,11 +42,11 @@ const JointRow JOINT_TABLE[] = {
     {J::LEFT_SHOULDER_PITCH, "laj1", 2, "leftShoulderPitch:", -1, J::RIGHT_SHOULDER_PITCH, 1},
     {J::LEFT_SHOULDER_YAW, "laj2", 3, "leftShoulderYaw:", 1, J::RIGHT_SHOULDER_YAW, -1},
     {J::LEFT_ARM_ROLL, "laj3", 4, "leftArmRoll:", 1, J::RIGHT_ARM_ROLL, 1},
-    {J::LEFT_ARM_YAW, "laj4", 5, "leftArmYaw:", 1, J::RIGHT_ARM_YAW, 1},
+    {J::LEFT_ARM_YAW, "laj4", 5, "leftArmYaw:", 1, J::RIGHT_ARM_YAW, -1},
     {J::RIGHT_SHOULDER_PITCH, "raj1", 12, "rightShoulderPitch:", -1, J::LEFT_SHOULDER_PITCH, 1},
     {J::RIGHT_SHOULDER_YAW, "raj2", 13, "rightShoulderYaw: ", 1, J::LEFT_SHOULDER_YAW, -1},
     {J::RIGHT_ARM_ROLL, "raj3", 14, "rightArmRoll:", 1, J::LEFT_ARM_ROLL, 1},
-    {J::RIGHT_ARM_YAW, "raj4", 15, "rightArmYaw:", 1, J::LEFT_ARM_YAW, 1},
+    {J::RIGHT_ARM_YAW, "raj4", 15, "rightArmYaw:", 1, J::LEFT_ARM_YAW, -1},
     {J::LEFT_HIP_YAWPITCH, "llj1", 6, "leftHipYawPitch:", -1, J::RIGHT_HIP_YAWPITCH, -1},
     {J::LEFT_HIP_ROLL, "llj2", 7, "leftHipRoll:", 1, J::RIGHT_HIP_ROLL, -1},
     {J::LEFT_HIP_PITCH, "llj3", 8, "leftHipPitch:", -1, J::RIGHT_HIP_PITCH, 1},
@@ -216,6 +216,8 @@ TEST_F(NaoJointsTest, MirrorExamples) {
         {J::LEFT_SHOULDER_YAW, J::RIGHT_SHOULDER_YAW, 0.5, -0.5, 0.5, -0.5},
         {J::LEFT_HIP_ROLL, J::RIGHT_HIP_ROLL, 0.1, 0.2, -0.2, -0.1},
         {J::LEFT_KNEE_PITCH, J::RIGHT_KNEE_PITCH, 1.0, 0.8, 0.8, 1.0},
+        // A bent left elbow becomes a bent right one, inside that elbow's range.
+        {J::LEFT_ARM_YAW, J::RIGHT_ARM_YAW, -1.5, 0.0, 0.0, 1.5},
     };
     for (const auto& c : cases) {
         NaoJoints posture;
