@@ -408,7 +408,7 @@ TEST_F(AgentEndToEndTest, AFallenPlayerPlaysTheStandUpPageOfTheWayItLiesAndNeith
         double lowestShoulder, widestShoulder, highestKnee;
     } cases[] = {
         {{0.0, -9.81, 0.0}, "standUpFromFront", -0.55, 0.57, 1.25},
-        {{0.0, 9.81, 0.0}, "standUpFromBackOptimization", 0.0, 0.2, 0.66},
+        {{0.0, 9.81, 0.0}, "standUpFromBackOptimization", -0.55, 0.57, 2.1},
         {{9.81, 0.0, 0.0}, "moveArmToFallBack", 0.0, 1.65, 0.0},
     };
     // The server's joint angles of the shoulder's pitch and the knee have the pages' opposite sign.
