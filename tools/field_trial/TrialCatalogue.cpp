@@ -8,6 +8,7 @@
 #include "tools/field_trial/KickTrial.h"
 #include "tools/field_trial/MatchTrial.h"
 #include "tools/field_trial/StandTrial.h"
+#include "tools/field_trial/TrialField.h"
 #include "tools/field_trial/WalkTrial.h"
 
 namespace tools {
@@ -116,7 +117,7 @@ TrialCatalogue::TrialCatalogue() {
     trials.push_back(std::make_unique<GetUpTrial>(KeyframeType::FALL_BACK, 4.5));
     trials.push_back(std::make_unique<GetUpTrial>(KeyframeType::FALL_RIGHT_SIDE, 5.5));
     addKicks(trials);
-    trials.push_back(std::make_unique<MatchTrial>("match-half", 300.0));
+    trials.push_back(std::make_unique<MatchTrial>("match-half", TrialField::HALF_SECONDS));
     trials.push_back(std::make_unique<MatchTrial>("match-minute", 60.0));
 }
 
